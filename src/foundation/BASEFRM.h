@@ -1,0 +1,14 @@
+#pragma once
+#include "foundation/AppContext.h"
+#include "platform/Screen.h"
+
+class QLabel;
+
+// The please-wait screen shown while a run is being recorded.
+class BASEFRM final : public Screen {
+    Q_OBJECT
+public:
+    explicit BASEFRM(AppContext& context);
+
+    QLabel* Label19;
+};

@@ -1,0 +1,84 @@
+#include "platform/Navigator.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+Navigator::~Navigator()
+{
+    // The most recently loaded screen may refer to earlier ones: it goes first.
+    while (!screens_.empty())
+        screens_.pop_back();
+}
+
+void Navigator::registerScreen(const QString& name, Factory factory)
+{
+    factories_.insert(name, std::move(factory));
+}
+
+Screen* Navigator::loaded(const QString& name) const
+{
+    for (const auto& [screenName, screen] : screens_)
+        if (screenName == name)
+            return screen.get();
+    return nullptr;
+}
+
+bool Navigator::isLoaded(const QString& name) const { return loaded(name) != nullptr; }
+
+Screen& Navigator::load(const QString& name)
+{
+    if (Screen* screen = loaded(name))
+        return *screen;
+    const auto factory = factories_.constFind(name);
+    if (factory == factories_.constEnd())
+        throw std::logic_error("no screen registered as " + name.toStdString());
+    screens_.emplace_back(name, (*factory)());
+    return *screens_.back().second;
+}
+
+void Navigator::bringToFront(const QString& name)
+{
+    Screen& screen = load(name);
+    shownOrder_.removeAll(name);
+    shownOrder_ << name;
+    screen.show();
+    screen.raise();
+    screen.activateWindow();
+    if (front_ == name)
+        return;
+    front_ = name;
+    screen.activate();
+}
+
+void Navigator::show(const QString& name) { bringToFront(name); }
+
+void Navigator::unload(const QString& name)
+{
+    const auto it = std::find_if(screens_.begin(), screens_.end(),
+                                 [&](const auto& entry) { return entry.first == name; });
+    if (it == screens_.end())
+        return;
+    shownOrder_.removeAll(name);
+    if (front_ == name)
+        front_.clear();
+    // The screen may be closing itself from one of its own handlers: hide it
+    // now and delete it once that handler has returned.
+    Screen* screen = it->second.release();
+    screens_.erase(it);
+    screen->hide();
+    screen->deleteLater();
+}
+
+void Navigator::close(const QString& name)
+{
+    const bool wasFront = front_ == name;
+    unload(name);
+    if (wasFront && !shownOrder_.isEmpty())
+        bringToFront(shownOrder_.back());
+}
+
+void Navigator::closeAll()
+{
+    while (!screens_.empty())
+        unload(screens_.back().first);
+}

@@ -1,0 +1,53 @@
+#pragma once
+#include "platform/Screen.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+// Owns the program's screens: loads them by name, shows and closes them,
+// and runs their activation when one becomes the front screen.
+class Navigator {
+public:
+    using Factory = std::function<std::unique_ptr<Screen>()>;
+
+    Navigator() = default;
+    Navigator(const Navigator&) = delete;
+    Navigator& operator=(const Navigator&) = delete;
+    ~Navigator();
+
+    void registerScreen(const QString& name, Factory factory);
+
+    // The screen, created on first use and kept until it is closed.
+    Screen& load(const QString& name);
+    template <typename T>
+    T& screen(const QString& name) { return static_cast<T&>(load(name)); }
+
+    // Loads the screen if needed and brings it to the front; runs its
+    // activation when another screen was in front.
+    void show(const QString& name);
+
+    // Closes and unloads the screen. When it was in front, the screen shown
+    // most recently before it comes to the front and is activated.
+    void close(const QString& name);
+
+    // Closes every screen, the most recently loaded first, activating none.
+    void closeAll();
+
+    bool isLoaded(const QString& name) const;
+    QString frontScreen() const { return front_; }
+
+private:
+    Screen* loaded(const QString& name) const;
+    void bringToFront(const QString& name);
+    void unload(const QString& name);
+
+    QHash<QString, Factory> factories_;
+    std::vector<std::pair<QString, std::unique_ptr<Screen>>> screens_; // in load order
+    QStringList shownOrder_;                                           // back to front
+    QString front_;
+};

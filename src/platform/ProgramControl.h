@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The process around the screens.
+class ProgramControl {
+public:
+    virtual ~ProgramControl() = default;
+
+    // The folder of the running executable, without a trailing "/".
+    virtual QString programFolderPath() const = 0;
+
+    // Lets pending window events (keys, clicks, timers, paints) run.
+    virtual void processPendingEvents() = 0;
+
+    // Ends the process at once with the given exit status.
+    [[noreturn]] virtual void endProgram(int exitStatus) = 0;
+
+    // Starts another program detached, with an argument list and no shell.
+    // Returns the error text, empty on success.
+    virtual QString startDetached(const QString& program, const QStringList& arguments) = 0;
+};

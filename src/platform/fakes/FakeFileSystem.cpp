@@ -1,0 +1,85 @@
+#include "platform/fakes/FakeFileSystem.h"
+
+#include <cstring>
+
+namespace {
+FileError notFound() { return {FileError::Kind::NotFound, QStringLiteral("No such file or directory")}; }
+
+class FakeRecordFile final : public RecordFile {
+public:
+    FakeRecordFile(FakeFileSystem& files, std::shared_ptr<QByteArray> bytes)
+        : files_(files), bytes_(std::move(bytes)) {}
+
+    FileError lockWhole() override
+    {
+        ++files_.lockAttempts;
+        if (files_.lockHeldByOtherTries > 0) {
+            --files_.lockHeldByOtherTries;
+            return {FileError::Kind::HeldByOther, QStringLiteral("Resource temporarily unavailable")};
+        }
+        return FileError::none();
+    }
+    void unlock() override {}
+
+    FileError size(qint64& bytes) const override
+    {
+        bytes = bytes_->size();
+        return FileError::none();
+    }
+    FileError read(qint64 offset, char* data, qint64 length) const override
+    {
+        if (offset < 0 || offset + length > bytes_->size())
+            return {FileError::Kind::Other, QStringLiteral("Unexpected end of file")};
+        std::memcpy(data, bytes_->constData() + offset, static_cast<size_t>(length));
+        return FileError::none();
+    }
+    FileError write(qint64 offset, const char* data, qint64 length) override
+    {
+        if (bytes_->size() < offset + length)
+            bytes_->resize(offset + length, '\0');
+        std::memcpy(bytes_->data() + offset, data, static_cast<size_t>(length));
+        return FileError::none();
+    }
+    FileError flushToDisk() override { return FileError::none(); }
+
+private:
+    FakeFileSystem& files_;
+    std::shared_ptr<QByteArray> bytes_;
+};
+} // namespace
+
+QByteArray FakeFileSystem::contents(const QString& path) const
+{
+    const auto file = files_.value(path);
+    return file ? *file : QByteArray();
+}
+
+FileError FakeFileSystem::readFile(const QString& path, QByteArray& bytes) const
+{
+    if (failures.contains(path))
+        return failures.value(path);
+    const auto file = files_.value(path);
+    if (!file)
+        return notFound();
+    bytes = *file;
+    return FileError::none();
+}
+
+FileError FakeFileSystem::replaceFile(const QString& path, const QByteArray& bytes)
+{
+    if (failures.contains(path))
+        return failures.value(path);
+    put(path, bytes);
+    return FileError::none();
+}
+
+FileError FakeFileSystem::openRecordFile(const QString& path, std::unique_ptr<RecordFile>& file)
+{
+    if (failures.contains(path))
+        return failures.value(path);
+    auto& bytes = files_[path];
+    if (!bytes)
+        bytes = std::make_shared<QByteArray>();
+    file = std::make_unique<FakeRecordFile>(*this, bytes);
+    return FileError::none();
+}
