@@ -1,0 +1,78 @@
+#include "support/TestContext.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class Navigation : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const QString name : {"A", "B", "C"})
+            navigator.registerScreen(name, [this, name] {
+                ++loads[name];
+                return std::make_unique<RecordingScreen>(&activations[name]);
+            });
+    }
+    Navigator navigator;
+    QHash<QString, int> loads, activations;
+};
+
+TEST_F(Navigation, ShowActivatesOnlyWhenAnotherScreenWasInFront)
+{
+    navigator.show("A");
+    navigator.show("A");
+    EXPECT_EQ(activations["A"], 1);
+    navigator.show("B");
+    navigator.show("A");
+    EXPECT_EQ(activations["A"], 2);
+    EXPECT_EQ(loads["A"], 1);
+    EXPECT_TRUE(navigator.screen<RecordingScreen>("A").isVisible());
+}
+
+TEST_F(Navigation, ClosingTheFrontScreenActivatesTheOneShownBeforeIt)
+{
+    navigator.show("A");
+    navigator.show("B");
+    navigator.show("C");
+    navigator.close("C");
+    EXPECT_EQ(navigator.frontScreen(), "B");
+    EXPECT_EQ(activations["B"], 2);
+    navigator.close("A"); // not in front: nobody is activated
+    EXPECT_EQ(activations["B"], 2);
+    EXPECT_FALSE(navigator.isLoaded("A"));
+}
+
+TEST_F(Navigation, ClosedScreenIsLoadedAfreshNextTime)
+{
+    navigator.show("A");
+    navigator.close("A");
+    EXPECT_EQ(navigator.frontScreen(), "");
+    navigator.show("A");
+    EXPECT_EQ(loads["A"], 2);
+}
+
+TEST_F(Navigation, CloseAllActivatesNothing)
+{
+    navigator.show("A");
+    navigator.show("B");
+    navigator.closeAll();
+    EXPECT_FALSE(navigator.isLoaded("A"));
+    EXPECT_FALSE(navigator.isLoaded("B"));
+    EXPECT_EQ(activations["A"], 1);
+}
+
+TEST_F(Navigation, ActivationMayShowAnotherScreen)
+{
+    navigator.registerScreen("Hop", [this] {
+        struct Hop final : Screen {
+            Navigator& navigator;
+            explicit Hop(Navigator& n) : navigator(n) {}
+            void activate() override { navigator.show("B"); }
+        };
+        return std::make_unique<Hop>(navigator);
+    });
+    navigator.show("Hop");
+    EXPECT_EQ(navigator.frontScreen(), "B");
+    EXPECT_EQ(activations["B"], 1);
+}
+} // namespace
