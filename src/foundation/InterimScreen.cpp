@@ -36,7 +36,7 @@ InterimScreen::InterimScreen(AppContext& context) : context_(context)
 
 void InterimScreen::activate()
 {
-    setWindowTitle(context_.state.ProgramTitle);
+    setWindowTitle(context_.state.ProgramTitle + QStringLiteral("（準備中）"));
     TitleLabel->setText(context_.state.ProgramTitle);
     SchoolLabel->setText(context_.state.SchoolName);
     QPalette colours = palette();

@@ -132,7 +132,7 @@ void LoadSettings(AppContext& context)
         return;
     context.dialogs.showMessage(QStringLiteral("設定ファイルを読み込めません。\r\n%1\r\n%2")
                                     .arg(failure.path, failure.errorText),
-                                kProgramTitle);
+                                QStringLiteral("設定ファイルのエラー"));
     context.navigator.closeAll();
     context.program.endProgram(1);
 }

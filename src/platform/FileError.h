@@ -11,6 +11,7 @@ struct FileError {
     };
     Kind kind = Kind::None;
     QString text; // the operating system's error text
+    int code = 0; // the operating system's error number
 
     explicit operator bool() const { return kind != Kind::None; }
     static FileError none() { return {}; }

@@ -15,6 +15,7 @@ FileError errorFromErrno(int error, bool heldByOther = false)
 {
     FileError result;
     result.text = QString::fromLocal8Bit(std::strerror(error));
+    result.code = error;
     if (error == ENOENT || error == ENOTDIR)
         result.kind = FileError::Kind::NotFound;
     else if (heldByOther || error == EBUSY || error == ETXTBSY)

@@ -12,6 +12,9 @@ public:
 
     // Lets pending window events (keys, clicks, timers, paints) run.
     virtual void processPendingEvents() = 0;
+    // Lets window events run for about the given time: a wait that keeps
+    // the screens alive without spinning the processor.
+    virtual void letEventsRunFor(int milliseconds) = 0;
 
     // Ends the process at once with the given exit status.
     [[noreturn]] virtual void endProgram(int exitStatus) = 0;

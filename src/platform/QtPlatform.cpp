@@ -1,6 +1,7 @@
 #include "platform/QtPlatform.h"
 
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
@@ -87,6 +88,13 @@ bool QtDialogs::askYesNo(const QString& text, const QString& title)
 QString QtProgramControl::programFolderPath() const { return QCoreApplication::applicationDirPath(); }
 
 void QtProgramControl::processPendingEvents() { QCoreApplication::processEvents(); }
+
+void QtProgramControl::letEventsRunFor(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 void QtProgramControl::endProgram(int exitStatus)
 {

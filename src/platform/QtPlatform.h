@@ -40,6 +40,7 @@ class QtProgramControl final : public ProgramControl {
 public:
     QString programFolderPath() const override;
     void processPendingEvents() override;
+    void letEventsRunFor(int milliseconds) override;
     [[noreturn]] void endProgram(int exitStatus) override;
     QString startDetached(const QString& program, const QStringList& arguments) override;
 };

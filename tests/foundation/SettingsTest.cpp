@@ -136,6 +136,6 @@ TEST(LoadSettings, FailureShowsPathAndErrorThenEndsWithStatusOne)
     ASSERT_EQ(test.dialogs.messages.size(), 1);
     EXPECT_TRUE(test.dialogs.messages[0].text.contains(SchoolTreePaths::criteriaTable));
     EXPECT_TRUE(test.dialogs.messages[0].text.contains("No such file or directory"));
-    EXPECT_EQ(test.dialogs.messages[0].title, "ミナモドリル");
+    EXPECT_EQ(test.dialogs.messages[0].title, "設定ファイルのエラー");
 }
 } // namespace

@@ -119,3 +119,20 @@ TEST(QtTimers, IntervalZeroNeverFiresAndEnabledTimerRepeats)
     EXPECT_EQ(idleTicks, 0);
 }
 } // namespace
+
+#include "platform/Waiting.h"
+#include "platform/fakes/FakePlatform.h"
+
+namespace {
+TEST(Waiting, LetsEventsRunForTheWholeWaitAlsoAcrossMidnight)
+{
+    for (const QTime start : {QTime(10, 0), QTime(23, 59, 59, 500)}) {
+        FakeClock clock(QDateTime(QDate(2026, 12, 9), start));
+        FakeProgramControl program;
+        program.onWait = [&](int milliseconds) { clock.advance(milliseconds); };
+        waitLettingEventsRun(clock, program, 5);
+        EXPECT_GE(clock.elapsedMilliseconds(), 5000);
+        EXPECT_LT(clock.elapsedMilliseconds(), 5100);
+    }
+}
+} // namespace

@@ -20,8 +20,12 @@ struct TestContext {
     SharedState& state = *statePointer;
     AppContext context{state, clock, clock, random, files, dialogs, program, navigator};
 
-    // Letting events run takes 10 ms of virtual time.
-    TestContext() { program.onProcessEvents = [this] { clock.advance(10); }; }
+    // Letting events run takes 10 ms of virtual time; a wait takes its time.
+    TestContext()
+    {
+        program.onProcessEvents = [this] { clock.advance(10); };
+        program.onWait = [this](int milliseconds) { clock.advance(milliseconds); };
+    }
 };
 
 // A screen that only counts its activations.

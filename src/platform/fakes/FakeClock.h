@@ -7,8 +7,8 @@
 class FakeTimer;
 
 // Virtual time for tests. Time stands still until advance() moves it; the
-// timers made here then fire in the order they fall due, each at its own
-// moment of virtual time.
+// timers made here then fire in the order they fall due (timers due
+// together in the order they were made), each at its own moment.
 class FakeClock final : public Clock, public TimerFactory {
 public:
     explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 12, 9), QTime(10, 0)));

@@ -3,7 +3,7 @@
 #include <cstring>
 
 namespace {
-FileError notFound() { return {FileError::Kind::NotFound, QStringLiteral("No such file or directory")}; }
+FileError notFound() { return {FileError::Kind::NotFound, QStringLiteral("No such file or directory"), 2}; }
 
 class FakeRecordFile final : public RecordFile {
 public:
@@ -15,7 +15,7 @@ public:
         ++files_.lockAttempts;
         if (files_.lockHeldByOtherTries > 0) {
             --files_.lockHeldByOtherTries;
-            return {FileError::Kind::HeldByOther, QStringLiteral("Resource temporarily unavailable")};
+            return {FileError::Kind::HeldByOther, QStringLiteral("Resource temporarily unavailable"), 11};
         }
         return FileError::none();
     }

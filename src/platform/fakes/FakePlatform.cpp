@@ -33,6 +33,12 @@ void FakeProgramControl::processPendingEvents()
         onProcessEvents();
 }
 
+void FakeProgramControl::letEventsRunFor(int milliseconds)
+{
+    if (onWait)
+        onWait(milliseconds);
+}
+
 void FakeProgramControl::endProgram(int exitStatus) { throw ProgramEnded{exitStatus}; }
 
 QString FakeProgramControl::startDetached(const QString& program, const QStringList& arguments)

@@ -53,12 +53,14 @@ public:
     };
     QString programFolderPath() const override { return programFolder; }
     void processPendingEvents() override;
+    void letEventsRunFor(int milliseconds) override;
     [[noreturn]] void endProgram(int exitStatus) override;
     QString startDetached(const QString& program, const QStringList& arguments) override;
 
     QString programFolder = QStringLiteral("/school/ミナモドリル");
     // What "letting events run" does in a test: usually advancing virtual time.
     std::function<void()> onProcessEvents;
+    std::function<void(int milliseconds)> onWait; // a wait: usually advancing virtual time by as much
     int processEventsCalls = 0;
     QList<Started> started;
     QString startError; // returned by startDetached when set

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Starts the built program on a generated school tree in a real X server:
+#  1. it reaches the screen after start-up and keeps running;
+#  2. with the criteria table missing it says which file, and ends with status 1
+#     once the message is acknowledged, having written nothing.
+# Screenshots go to the output folder given as the third argument.
+set -euo pipefail
+program=$1 generator=$2 out=$3
+mkdir -p "$out"
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+
+new_school() { # $1: folder
+  "$generator" "$1" >/dev/null
+  cp "$program" "$1/ミナモドリル/"
+}
+
+wait_for_window() { # $1: window name pattern; prints the window id
+  timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1
+}
+
+# 1. A complete school.
+new_school "$work/good"
+started=$(date +%s%N)
+"$work/good/ミナモドリル/ミナモドリル" &
+app=$!; pids+=($app)
+wait_for_window '^ミナモドリル' >/dev/null || fail "no start-up screen"
+echo "first screen after $(( ($(date +%s%N) - started) / 1000000 )) ms"
+wait_for_window '準備中' >/dev/null || fail "start-up did not hand over"
+sleep 0.5
+import -window root "$out/after-start-up.png" 2>/dev/null || true
+kill -0 "$app" 2>/dev/null || fail "the program ended after start-up"
+kill "$app"; wait "$app" 2>/dev/null || true
+
+# 2. The criteria table is missing.
+new_school "$work/broken"
+criteria="$work/broken/データ/ミナモドリル/タイム回数データ.txt"
+rm "$criteria"
+tree_sums() { find "$work/broken" -type f -print0 | sort -z | xargs -0 md5sum; }
+before=$(tree_sums)
+"$work/broken/ミナモドリル/ミナモドリル" 2>"$work/stderr" &
+app=$!; pids+=($app)
+box=$(wait_for_window '設定ファイルのエラー') || fail "no message box"
+sleep 0.5
+import -window root "$out/settings-missing.png" 2>/dev/null || true
+xdotool windowfocus --sync "$box" key Return
+status=0
+timeout 10 tail --pid="$app" -f /dev/null || fail "the program did not end"
+wait "$app" || status=$?
+[ "$status" -eq 1 ] || fail "exit status $status, expected 1"
+[ "$before" = "$(tree_sums)" ] || fail "the failed start-up wrote files"
+echo "PASS"

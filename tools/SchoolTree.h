@@ -1,0 +1,20 @@
+#pragma once
+// The demo school: a complete school tree (path file, common settings,
+// roster, criteria table, sound table with its recordings and a stand-in
+// menu program) for demonstrations, whole-program runs and tests.
+
+#include <QDate>
+#include <QString>
+
+struct DemoSchoolOptions {
+    QDate today; // grades are computed from this date
+};
+
+// Writes a complete school tree into `root` (created if missing). Existing
+// files of the tree are overwritten, other files are left alone. Returns an
+// error text, empty on success.
+QString writeDemoSchool(const QString& root, const DemoSchoolOptions& options);
+
+// Paths inside a tree written by writeDemoSchool, for tests and scripts.
+QString programFolder(const QString& root); // root + "/ミナモドリル"
+QString dataRoot(const QString& root);      // root + "/データ/"
