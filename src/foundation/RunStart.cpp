@@ -2,6 +2,7 @@
 
 #include "foundation/ScreenNames.h"
 
+namespace {
 void resetRunState(SharedState& state)
 {
     state.RunEndedGuard = false;
@@ -11,6 +12,7 @@ void resetRunState(SharedState& state)
     state.Drill.PlusState = 0;
     state.Drill.JudgingBusy = false;
 }
+} // namespace
 
 void StartRun(AppContext& context)
 {

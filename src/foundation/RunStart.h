@@ -4,6 +4,3 @@
 // Clears the state of the previous run and opens the drill screen, which
 // starts the new run when it is activated.
 void StartRun(AppContext& context);
-
-// Clears the run state that each new run starts from.
-void resetRunState(SharedState& state);

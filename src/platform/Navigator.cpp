@@ -36,7 +36,7 @@ Screen& Navigator::load(const QString& name)
     return *screens_.back().second;
 }
 
-void Navigator::bringToFront(const QString& name)
+void Navigator::show(const QString& name)
 {
     Screen& screen = load(name);
     shownOrder_.removeAll(name);
@@ -49,8 +49,6 @@ void Navigator::bringToFront(const QString& name)
     front_ = name;
     screen.activate();
 }
-
-void Navigator::show(const QString& name) { bringToFront(name); }
 
 void Navigator::unload(const QString& name)
 {
@@ -74,7 +72,7 @@ void Navigator::close(const QString& name)
     const bool wasFront = front_ == name;
     unload(name);
     if (wasFront && !shownOrder_.isEmpty())
-        bringToFront(shownOrder_.back());
+        show(shownOrder_.back());
 }
 
 void Navigator::closeAll()

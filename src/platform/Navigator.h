@@ -43,7 +43,6 @@ public:
 
 private:
     Screen* loaded(const QString& name) const;
-    void bringToFront(const QString& name);
     void unload(const QString& name);
 
     QHash<QString, Factory> factories_;
