@@ -5,6 +5,7 @@
 #include "foundation/LevelStudentTable.h"
 #include "foundation/Limits.h"
 #include "results/CriteriaTable.h"
+#include "results/ResultRecord.h"
 #include "sound/SoundTable.h"
 
 #include <QColor>
@@ -14,15 +15,6 @@
 #include <cstdint>
 #include <optional>
 #include <vector>
-
-// One record of the results file as the rules use it.
-struct LoadedResult {
-    double EntryDate = 0; // days since 1899-12-30
-    double EntryTime = 0; // fraction of a day
-    std::int16_t StudentNo = 0;
-    std::int16_t Level = 0;
-    std::int32_t Seconds = 0;
-};
 
 // The drill screen's state of the run in progress.
 struct DrillRunState {

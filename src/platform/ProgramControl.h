@@ -2,6 +2,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdlib>
+
 // The process around the screens.
 class ProgramControl {
 public:
@@ -17,9 +19,16 @@ public:
     virtual void letEventsRunFor(int milliseconds) = 0;
 
     // Ends the process at once with the given exit status.
-    [[noreturn]] virtual void endProgram(int exitStatus) = 0;
+    [[noreturn]] void endProgram(int exitStatus)
+    {
+        endProcess(exitStatus);
+        std::abort(); // an adapter whose end returns would let the program run on
+    }
 
     // Starts another program detached, with an argument list and no shell.
     // Returns the error text, empty on success.
     virtual QString startDetached(const QString& program, const QStringList& arguments) = 0;
+
+protected:
+    virtual void endProcess(int exitStatus) = 0;
 };

@@ -96,7 +96,7 @@ void QtProgramControl::letEventsRunFor(int milliseconds)
     loop.exec();
 }
 
-void QtProgramControl::endProgram(int exitStatus)
+void QtProgramControl::endProcess(int exitStatus)
 {
     // Every record is on disk before it is reported written, so nothing is
     // left to save: end at once, as the child expects.

@@ -41,6 +41,8 @@ public:
     QString programFolderPath() const override;
     void processPendingEvents() override;
     void letEventsRunFor(int milliseconds) override;
-    [[noreturn]] void endProgram(int exitStatus) override;
     QString startDetached(const QString& program, const QStringList& arguments) override;
+
+protected:
+    void endProcess(int exitStatus) override;
 };

@@ -39,7 +39,7 @@ void FakeProgramControl::letEventsRunFor(int milliseconds)
         onWait(milliseconds);
 }
 
-void FakeProgramControl::endProgram(int exitStatus) { throw ProgramEnded{exitStatus}; }
+void FakeProgramControl::endProcess(int exitStatus) { throw ProgramEnded{exitStatus}; }
 
 QString FakeProgramControl::startDetached(const QString& program, const QStringList& arguments)
 {

@@ -54,7 +54,6 @@ public:
     QString programFolderPath() const override { return programFolder; }
     void processPendingEvents() override;
     void letEventsRunFor(int milliseconds) override;
-    [[noreturn]] void endProgram(int exitStatus) override;
     QString startDetached(const QString& program, const QStringList& arguments) override;
 
     QString programFolder = QStringLiteral("/school/ミナモドリル");
@@ -64,4 +63,7 @@ public:
     int processEventsCalls = 0;
     QList<Started> started;
     QString startError; // returned by startDetached when set
+
+protected:
+    void endProcess(int exitStatus) override;
 };

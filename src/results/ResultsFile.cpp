@@ -1,0 +1,206 @@
+#include "results/ResultsFile.h"
+
+#include "platform/Waiting.h"
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+constexpr double kHeldRetrySeconds = 1;
+constexpr double kMissingRetrySeconds = 5;
+constexpr int kMissingTries = 4;
+
+// The load's steps, named in its messages.
+enum LoadStep { OpenStep = 1, SizeStep = 2, ReadStep = 3 };
+
+// Runs a file operation until it succeeds or fails for good: a file held
+// by another process is waited for without limit, a missing one for four tries.
+FileError untilDone(AppContext& context, const std::function<FileError()>& operation)
+{
+    int missing = 0;
+    for (;;) {
+        const FileError error = operation();
+        if (!error)
+            return error;
+        if (error.kind == FileError::Kind::HeldByOther) {
+            waitLettingEventsRun(context.clock, context.program, kHeldRetrySeconds);
+            continue;
+        }
+        if (error.kind == FileError::Kind::NotFound && ++missing < kMissingTries) {
+            waitLettingEventsRun(context.clock, context.program, kMissingRetrySeconds);
+            continue;
+        }
+        return error;
+    }
+}
+
+[[noreturn]] void endWithMessage(AppContext& context, const QString& text)
+{
+    context.dialogs.showMessage(text, context.state.ProgramTitle);
+    context.navigator.closeAll();
+    context.program.endProgram(1);
+}
+
+[[noreturn]] void endWriting(AppContext& context, const FileError& error)
+{
+    endWithMessage(context, QStringLiteral("成績ランダムファイル記録 ") + error.text);
+}
+
+[[noreturn]] void endReading(AppContext& context, LoadStep step, const FileError& error)
+{
+    if (error.kind == FileError::Kind::NotFound)
+        endWithMessage(context, QStringLiteral("ファイルがありません %1 %2 %3")
+                                    .arg(step)
+                                    .arg(error.text)
+                                    .arg(error.code));
+    endWithMessage(context, QStringLiteral("成績ランダムファイル表示 %1 %2 %3 %2 line%1")
+                                .arg(step)
+                                .arg(error.code)
+                                .arg(error.text));
+}
+
+std::unique_ptr<RecordFile> openOrEnd(AppContext& context, const std::function<void(const FileError&)>& fail)
+{
+    std::unique_ptr<RecordFile> file;
+    const QString path = resultsFilePath(context.state);
+    if (const FileError error = untilDone(context, [&] { return context.files.openRecordFile(path, file); }))
+        fail(error);
+    return file;
+}
+
+// The file under the whole-file lock, for as long as it lives.
+class LockedFile {
+public:
+    explicit LockedFile(AppContext& context) : context_(context)
+    {
+        file_ = openOrEnd(context, [&](const FileError& error) { endWriting(context, error); });
+        if (const FileError error = untilDone(context, [&] { return file_->lockWhole(); }))
+            endWriting(context, error);
+    }
+    ~LockedFile() { file_->unlock(); }
+
+    // Writes and flushes; a failure ends the program (after unlocking).
+    void write(qint64 offset, const ResultRecord& record)
+    {
+        RecordBytes bytes;
+        encodeRecord(record, bytes.data());
+        FileError error = file_->write(offset, bytes.data(), kRecordSize);
+        if (!error)
+            error = file_->flushToDisk();
+        if (error)
+            fail(error);
+    }
+    qint64 size()
+    {
+        qint64 bytes = 0;
+        if (const FileError error = file_->size(bytes))
+            fail(error);
+        return bytes;
+    }
+
+private:
+    [[noreturn]] void fail(const FileError& error)
+    {
+        file_->unlock();
+        endWriting(context_, error);
+    }
+
+    AppContext& context_;
+    std::unique_ptr<RecordFile> file_;
+};
+
+qint64 sizeOrEnd(AppContext& context, RecordFile& file)
+{
+    qint64 bytes = 0;
+    if (const FileError error = untilDone(context, [&] { return file.size(bytes); }))
+        endReading(context, SizeStep, error);
+    return bytes;
+}
+
+void computeLevelRecords(SharedState& state)
+{
+    constexpr int kLastStudentInLevelRecord = 1000;
+    for (int level = 1; level <= kMaxLevel; ++level) {
+        std::int32_t best = kNoTime;
+        for (int student = 1; student <= kLastStudentInLevelRecord; ++student)
+            best = std::min(best, state.BestTime(level, student));
+        state.LevelRecord[level] = best;
+    }
+}
+} // namespace
+
+QString resultsFilePath(const SharedState& state) { return state.ProgramDataFolder + kResultsFileName; }
+
+std::unique_ptr<RecordFile> OpenResultsFile(AppContext& context)
+{
+    return openOrEnd(context, [&](const FileError& error) { endReading(context, OpenStep, error); });
+}
+
+void appendRecord(AppContext& context, const ResultRecord& record)
+{
+    LockedFile file(context);
+    const qint64 completeRecords = file.size() / kRecordSize;
+    file.write(completeRecords * kRecordSize, record);
+}
+
+void AppendResult(AppContext& context)
+{
+    const SharedState& state = context.state;
+    const QDateTime now = context.clock.now();
+    ResultRecord record;
+    record.EntryDate = entryDateOf(now.date());
+    record.EntryTime = entryTimeOf(now.time());
+    record.StudentNo = static_cast<std::int16_t>(state.CurrentStudentNo);
+    record.Level = static_cast<std::int16_t>(state.CurrentLevel);
+    record.Seconds = state.RecordedTime;
+    record.ExtraA = recordText(state.SchoolCode);
+    appendRecord(context, record);
+}
+
+void LoadResults(AppContext& context)
+{
+    SharedState& state = context.state;
+    state.BestTime.fill(kNoTime);
+    state.LoadedResults.clear();
+
+    const std::unique_ptr<RecordFile> file = OpenResultsFile(context);
+    const qint64 records = sizeOrEnd(context, *file) / kRecordSize;
+    const qint64 first = std::max<qint64>(0, records - kLoadWindowRecords);
+    QByteArray bytes((records - first) * kRecordSize, Qt::Uninitialized);
+    if (const FileError error = untilDone(
+            context, [&] { return file->read(first * kRecordSize, bytes.data(), bytes.size()); }))
+        endReading(context, ReadStep, error);
+
+    state.LoadedResults.reserve(static_cast<std::size_t>(records - first));
+    for (qsizetype offset = 0; offset < bytes.size(); offset += kRecordSize) {
+        const LoadedResult result = decodeNumbers(bytes.constData() + offset);
+        if (!fitsTables(result))
+            continue; // a torn or foreign write: it neither counts nor stops the school
+        std::int32_t& best = state.BestTime(result.Level, result.StudentNo);
+        best = std::min(best, result.Seconds);
+        if (isValidRecord(result))
+            state.LoadedResults.push_back(result);
+    }
+    computeLevelRecords(state);
+}
+
+qint64 countResultRecords(AppContext& context)
+{
+    return sizeOrEnd(context, *OpenResultsFile(context)) / kRecordSize;
+}
+
+ResultRecord readResultRecord(AppContext& context, qint64 number)
+{
+    const std::unique_ptr<RecordFile> file = OpenResultsFile(context);
+    RecordBytes bytes;
+    if (const FileError error = untilDone(
+            context, [&] { return file->read((number - 1) * kRecordSize, bytes.data(), kRecordSize); }))
+        endReading(context, ReadStep, error);
+    return decodeRecord(bytes.data());
+}
+
+void writeResultRecord(AppContext& context, qint64 number, const ResultRecord& record)
+{
+    LockedFile file(context);
+    file.write((number - 1) * kRecordSize, record);
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The cumulative results file: one record per recorded run, appended by
+// every computer of the school under a whole-file lock.
+//
+// A file held by another process is tried again every second without
+// limit, while window events run. A missing file (its folder gone, as when
+// a network share drops) is tried again every five seconds; the fourth
+// failure, like any other error, shows a message and ends the program.
+
+#include "foundation/AppContext.h"
+#include "results/ResultRecord.h"
+
+#include <vector>
+
+// How many of the newest records a load takes in.
+inline constexpr int kLoadWindowRecords = kLoadedResultsCapacity;
+
+QString resultsFilePath(const SharedState& state);
+
+// Opens the results file for reading and writing, creating it when missing.
+std::unique_ptr<RecordFile> OpenResultsFile(AppContext& context);
+
+// Appends the record directly after the last complete record (a torn
+// fragment at the end is overwritten) and returns once it is on disk.
+void appendRecord(AppContext& context, const ResultRecord& record);
+
+// Appends the run just finished: today, now, the current student and
+// level, RecordedTime and the school code.
+void AppendResult(AppContext& context);
+
+// Loads the newest records: LoadedResults (the valid ones, in file order),
+// BestTime over the same records, and LevelRecord over students 1..1000.
+void LoadResults(AppContext& context);
+
+// Record access by number (1 = the first record of the file).
+qint64 countResultRecords(AppContext& context);
+ResultRecord readResultRecord(AppContext& context, qint64 number);
+void writeResultRecord(AppContext& context, qint64 number, const ResultRecord& record);

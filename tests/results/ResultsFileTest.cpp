@@ -1,0 +1,142 @@
+#include "results/ResultsFile.h"
+
+#include "results/ResultsTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class ResultsFile : public ::testing::Test {
+protected:
+    void store(const std::vector<ResultRecord>& records) { test.files.put(kTestResultsFile, recordBytes(records)); }
+    QDate day(int offset = 0) const { return test.today().addDays(offset); }
+
+    ResultsTest test;
+};
+
+TEST_F(ResultsFile, MissingFileLoadsEmptyAndIsCreated)
+{
+    LoadResults(test.context);
+    EXPECT_TRUE(test.state.LoadedResults.empty());
+    EXPECT_EQ(test.state.BestTime(1, 1), kNoTime);
+    EXPECT_EQ(test.state.LevelRecord[5], kNoTime);
+    EXPECT_TRUE(test.files.exists(kTestResultsFile));
+}
+
+TEST_F(ResultsFile, LoadKeepsValidRecordsInFileOrderWithBestTimesAndLevelRecords)
+{
+    store({runRecord(day(-1), 7, 1, 50), runRecord(day(), 7, 1, 40), runRecord(day(), 7, 1, kNoTime),
+           runRecord(day(), 8, 1, 30), runRecord(day(), 1001, 1, 10), runRecord(day(), 0, 1, 5),
+           runRecord(day(), 8, 2, kNoTime)});
+    LoadResults(test.context);
+    const auto& loaded = test.state.LoadedResults;
+    ASSERT_EQ(loaded.size(), 6u); // student 0 is no one's run
+    EXPECT_EQ(loaded[0].Seconds, 50);
+    EXPECT_EQ(loaded[2].Seconds, kNoTime);
+    EXPECT_EQ(loaded[4].StudentNo, 1001);
+    EXPECT_EQ(test.state.BestTime(1, 7), 40);   // a time-out never lowers it
+    EXPECT_EQ(test.state.BestTime(1, 1001), 10);
+    EXPECT_EQ(test.state.LevelRecord[1], 30);   // students above 1000 hold no level record
+    EXPECT_EQ(test.state.BestTime(2, 8), kNoTime);
+    EXPECT_EQ(test.state.LevelRecord[2], kNoTime);
+}
+
+TEST_F(ResultsFile, TornOrForeignRecordsAreSkippedAndTheLoadGoesOn)
+{
+    ResultRecord negativeDate = runRecord(day(), 3, 1, 20);
+    negativeDate.EntryDate = -5;
+    store({runRecord(day(), 6000, 1, 1), runRecord(day(), -4, 1, 1), runRecord(day(), 3, 36, 1),
+           runRecord(day(), 3, -1, 1), negativeDate, runRecord(day(), 3, 1, 25)});
+    LoadResults(test.context);
+    ASSERT_EQ(test.state.LoadedResults.size(), 1u);
+    EXPECT_EQ(test.state.LoadedResults[0].Seconds, 25);
+    EXPECT_EQ(test.state.BestTime(1, 3), 20); // an undated record of a real student still counts as a best time
+    EXPECT_TRUE(test.dialogs.messages.isEmpty());
+}
+
+TEST_F(ResultsFile, LoadTakesTheNewestRecordsOfALongFile)
+{
+    std::vector<ResultRecord> records;
+    records.push_back(runRecord(day(-30), 60, 1, 5)); // falls out of the window
+    for (int i = 1; i < kLoadWindowRecords + 5; ++i)
+        records.push_back(runRecord(day(), 1 + i % 50, 1, 100 + i));
+    store(records);
+    LoadResults(test.context);
+    const auto& loaded = test.state.LoadedResults;
+    ASSERT_EQ(loaded.size(), static_cast<size_t>(kLoadWindowRecords));
+    EXPECT_EQ(loaded.front().Seconds, 105);
+    EXPECT_EQ(loaded.back().Seconds, 100 + kLoadWindowRecords + 4);
+    EXPECT_EQ(test.state.BestTime(1, 60), kNoTime);
+}
+
+TEST_F(ResultsFile, AppendWritesTheFinishedRunAfterTheLastCompleteRecord)
+{
+    test.files.put(kTestResultsFile, QByteArray(100, 'x')); // two records and a torn fragment
+    test.state.CurrentStudentNo = 12;
+    test.state.CurrentLevel = 3;
+    test.state.RecordedTime = 47;
+    test.state.SchoolCode = "12345";
+    AppendResult(test.context);
+
+    const QByteArray bytes = test.files.contents(kTestResultsFile);
+    ASSERT_EQ(bytes.size(), 88 + kRecordSize);
+    const ResultRecord written = decodeRecord(bytes.constData() + 88);
+    EXPECT_EQ(written.EntryDate, entryDateOf(test.today()));
+    EXPECT_DOUBLE_EQ(written.EntryTime, 10.0 / 24); // the clock stands at 10:00
+    EXPECT_EQ(written.StudentNo, 12);
+    EXPECT_EQ(written.Level, 3);
+    EXPECT_EQ(written.Seconds, 47);
+    EXPECT_EQ(written.ExtraA, "12345");
+    EXPECT_EQ(written.ExtraB, "     ");
+    EXPECT_EQ(written.ExtraC, "0    ");
+    EXPECT_EQ(written.ExtraD, QByteArray(5, '\0'));
+
+    test.state.SchoolCode.clear();
+    AppendResult(test.context);
+    EXPECT_EQ(decodedRecords(test.files.contents(kTestResultsFile)).back().ExtraA, "     ");
+}
+
+TEST_F(ResultsFile, AppendWaitsForAFileHeldByAnotherComputer)
+{
+    test.files.lockHeldByOtherTries = 3;
+    const qint64 start = test.clock.elapsedMilliseconds();
+    appendRecord(test.context, runRecord(day(), 1, 1, 30));
+    EXPECT_EQ(test.files.lockAttempts, 4);
+    EXPECT_GE(test.clock.elapsedMilliseconds() - start, 3000);
+    EXPECT_EQ(decodedRecords(test.files.contents(kTestResultsFile)).size(), 1u);
+}
+
+TEST_F(ResultsFile, LoadGivesUpOnAMissingFolderAtTheFourthTry)
+{
+    test.files.failures.insert(kTestResultsFile, {FileError::Kind::NotFound, "No such file or directory", 2});
+    const qint64 start = test.clock.elapsedMilliseconds();
+    EXPECT_THROW(LoadResults(test.context), ProgramEnded);
+    EXPECT_GE(test.clock.elapsedMilliseconds() - start, 15000); // three waits of five seconds
+    EXPECT_LT(test.clock.elapsedMilliseconds() - start, 16000);
+    ASSERT_EQ(test.dialogs.messages.size(), 1);
+    EXPECT_EQ(test.dialogs.messages[0].text, "ファイルがありません 1 No such file or directory 2");
+}
+
+TEST_F(ResultsFile, OtherErrorsShowWhatFailedAndEndTheProgram)
+{
+    test.files.failures.insert(kTestResultsFile, {FileError::Kind::Other, "Input/output error", 5});
+    EXPECT_THROW(appendRecord(test.context, runRecord(day(), 1, 1, 30)), ProgramEnded);
+    EXPECT_THROW(LoadResults(test.context), ProgramEnded);
+    ASSERT_EQ(test.dialogs.messages.size(), 2);
+    EXPECT_EQ(test.dialogs.messages[0].text, "成績ランダムファイル記録 Input/output error");
+    EXPECT_TRUE(test.dialogs.messages[1].text.startsWith("成績ランダムファイル表示 1 5 Input/output error"));
+}
+
+TEST_F(ResultsFile, RecordsAreReachedByNumber)
+{
+    store({runRecord(day(), 1, 1, 10), runRecord(day(), 2, 1, 20), runRecord(day(), 3, 1, 30)});
+    EXPECT_EQ(countResultRecords(test.context), 3);
+    EXPECT_EQ(readResultRecord(test.context, 2).StudentNo, 2);
+    ResultRecord corrected = readResultRecord(test.context, 2);
+    corrected.Seconds = 25;
+    writeResultRecord(test.context, 2, corrected);
+    const auto records = decodedRecords(test.files.contents(kTestResultsFile));
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[1].Seconds, 25);
+    EXPECT_EQ(records[2].Seconds, 30);
+}
+} // namespace
