@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds everything into build/ (Release with debug info).
+# Configures and builds everything into build/ (optimised).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$root/build" -j"$(nproc)"

@@ -1,12 +1,10 @@
 // ミナモドリル: arithmetic drill runs for the children of a cram school.
 
-#include "foundation/AppContext.h"
 #include "foundation/BASEFRM.h"
 #include "foundation/Firstfrm.h"
 #include "foundation/InterimScreen.h"
+#include "foundation/ProgramContext.h"
 #include "foundation/ScreenNames.h"
-#include "platform/PosixFileSystem.h"
-#include "platform/QtPlatform.h"
 
 #include <QApplication>
 
@@ -26,17 +24,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     application.setFont(QFont(QStringLiteral("IPAPGothic"), 12));
 
-    SystemClock clock;
-    QtTimerFactory timers;
-    StdRandomSource random;
-    PosixFileSystem files;
-    QtDialogs dialogs;
-    QtProgramControl program;
-    Navigator navigator;
-    auto state = std::make_unique<SharedState>();
-    AppContext context{*state, clock, timers, random, files, dialogs, program, navigator};
-
-    registerScreens(context);
-    StartProgram(context);
+    ProgramContext program;
+    registerScreens(program.context());
+    StartProgram(program.context());
     return application.exec();
 }

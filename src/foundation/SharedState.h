@@ -16,6 +16,19 @@
 #include <optional>
 #include <vector>
 
+// What a student has done on a level, recounted from the results file.
+// Run counts leave out runs of 6000 seconds and more.
+struct StudentTallies {
+    std::int32_t RunCount = 0;       // all time
+    std::int32_t TotalPoints = 0;    // all time
+    std::int32_t JudgeRunCount = 0;  // within the level's judgement period
+    std::int32_t JudgePoints = 0;
+    std::int32_t LimitRunCount = 0;  // within the level's overdoing period
+    std::int32_t LimitPointsSum = 0;
+    std::int32_t TodayRunCount = 0;  // dated today
+    std::int32_t TodayPoints = 0;
+};
+
 // The drill screen's state of the run in progress.
 struct DrillRunState {
     int ProblemsPerRun = 0;
@@ -87,14 +100,7 @@ struct SharedState {
     std::vector<LoadedResult> LoadedResults; // LoadedCount = size(), at most kLoadedResultsCapacity
     LevelStudentTable<std::int32_t> BestTime{kNoTime};
     std::array<std::int32_t, kLevelSlots> LevelRecord{};
-    LevelStudentTable<std::int32_t> RunCount;
-    LevelStudentTable<std::int32_t> TotalPoints;
-    LevelStudentTable<std::int32_t> JudgeRunCount;
-    LevelStudentTable<std::int32_t> JudgePoints;
-    LevelStudentTable<std::int32_t> LimitRunCount;
-    LevelStudentTable<std::int32_t> LimitPointsSum;
-    LevelStudentTable<std::int32_t> TodayRunCount;
-    LevelStudentTable<std::int32_t> TodayPoints;
+    LevelStudentTable<StudentTallies> Tallies;
 
     // Roster.
     int SchoolYear = 0;

@@ -5,8 +5,13 @@
 #include <QDateTime>
 #include <QString>
 
+#include "foundation/Limits.h"
+
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 inline constexpr int kRecordSize = 44;
 inline constexpr int kRecordTextSize = 5;
@@ -38,19 +43,58 @@ struct ResultRecord {
 
 using RecordBytes = std::array<char, kRecordSize>;
 
+// The file is little-endian whatever the machine; on a little-endian
+// machine a field is a plain copy of its bytes.
+template <typename T>
+void putLittleEndian(char* bytes, T value)
+{
+    std::memcpy(bytes, &value, sizeof value);
+    if constexpr (std::endian::native == std::endian::big)
+        std::reverse(bytes, bytes + sizeof value);
+}
+
+template <typename T>
+T getLittleEndian(const char* bytes)
+{
+    char ordered[sizeof(T)];
+    std::memcpy(ordered, bytes, sizeof ordered);
+    if constexpr (std::endian::native == std::endian::big)
+        std::reverse(ordered, ordered + sizeof ordered);
+    T value;
+    std::memcpy(&value, ordered, sizeof value);
+    return value;
+}
+
 void encodeRecord(const ResultRecord& record, char* bytes);
 ResultRecord decodeRecord(const char* bytes);
-// Only the numbers, for loading many records quickly.
-LoadedResult decodeNumbers(const char* bytes);
+
+// Only the numbers, for loading many records quickly: decoded straight
+// into their place, field by field.
+inline void decodeNumbers(const char* bytes, LoadedResult& numbers)
+{
+    numbers.EntryDate = getLittleEndian<double>(bytes + 0);
+    numbers.EntryTime = getLittleEndian<double>(bytes + 8);
+    numbers.StudentNo = getLittleEndian<std::int16_t>(bytes + 16);
+    numbers.Level = getLittleEndian<std::int16_t>(bytes + 18);
+    numbers.Seconds = getLittleEndian<std::int32_t>(bytes + 20);
+}
 
 // A text field: code page 932, cut or padded with spaces to five bytes.
 QByteArray recordText(const QString& text);
 
+// A record whose student and level fit the tables, valid or not.
+inline bool fitsTables(const LoadedResult& record)
+{
+    return record.StudentNo >= 0 && record.StudentNo <= kMaxStudentNo && record.Level >= 0 &&
+           record.Level <= kMaxLevel;
+}
+
 // A record that belongs to a student and a level. Student numbers and
 // levels outside the tables are a torn or foreign write, never valid.
-bool isValidRecord(const LoadedResult& record);
-// A record whose student and level fit the tables, valid or not.
-bool fitsTables(const LoadedResult& record);
+inline bool isValidRecord(const LoadedResult& record)
+{
+    return record.EntryDate >= 0 && record.StudentNo >= 1 && record.Level >= 1 && fitsTables(record);
+}
 
 // The date and time fields of a moment.
 double entryDateOf(const QDate& date);

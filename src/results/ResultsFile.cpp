@@ -3,7 +3,9 @@
 #include "platform/Waiting.h"
 
 #include <algorithm>
+#include <array>
 #include <functional>
+#include <utility>
 
 namespace {
 constexpr double kHeldRetrySeconds = 1;
@@ -117,13 +119,27 @@ qint64 sizeOrEnd(AppContext& context, RecordFile& file)
     return bytes;
 }
 
+void takeIn(SharedState& state, const char* bytes)
+{
+    LoadedResult& result = state.LoadedResults.emplace_back();
+    decodeNumbers(bytes, result);
+    if (!fitsTables(result)) {
+        state.LoadedResults.pop_back(); // a torn or foreign write: it neither counts nor stops the school
+        return;
+    }
+    std::int32_t& best = state.BestTime(result.Level, result.StudentNo);
+    best = std::min(best, result.Seconds);
+    if (!isValidRecord(result))
+        state.LoadedResults.pop_back();
+}
+
 void computeLevelRecords(SharedState& state)
 {
     constexpr int kLastStudentInLevelRecord = 1000;
     for (int level = 1; level <= kMaxLevel; ++level) {
         std::int32_t best = kNoTime;
         for (int student = 1; student <= kLastStudentInLevelRecord; ++student)
-            best = std::min(best, state.BestTime(level, student));
+            best = std::min(best, std::as_const(state).BestTime(level, student));
         state.LevelRecord[level] = best;
     }
 }
@@ -160,26 +176,23 @@ void AppendResult(AppContext& context)
 void LoadResults(AppContext& context)
 {
     SharedState& state = context.state;
-    state.BestTime.fill(kNoTime);
+    state.BestTime.reset();
     state.LoadedResults.clear();
 
     const std::unique_ptr<RecordFile> file = OpenResultsFile(context);
     const qint64 records = sizeOrEnd(context, *file) / kRecordSize;
     const qint64 first = std::max<qint64>(0, records - kLoadWindowRecords);
-    QByteArray bytes((records - first) * kRecordSize, Qt::Uninitialized);
-    if (const FileError error = untilDone(
-            context, [&] { return file->read(first * kRecordSize, bytes.data(), bytes.size()); }))
-        endReading(context, ReadStep, error);
-
     state.LoadedResults.reserve(static_cast<std::size_t>(records - first));
-    for (qsizetype offset = 0; offset < bytes.size(); offset += kRecordSize) {
-        const LoadedResult result = decodeNumbers(bytes.constData() + offset);
-        if (!fitsTables(result))
-            continue; // a torn or foreign write: it neither counts nor stops the school
-        std::int32_t& best = state.BestTime(result.Level, result.StudentNo);
-        best = std::min(best, result.Seconds);
-        if (isValidRecord(result))
-            state.LoadedResults.push_back(result);
+    // Read in slices that stay in the processor's cache while they are taken in.
+    constexpr qint64 kSliceRecords = 1024;
+    std::array<char, kSliceRecords * kRecordSize> slice;
+    for (qint64 start = first; start < records; start += kSliceRecords) {
+        const qint64 length = std::min(kSliceRecords, records - start) * kRecordSize;
+        if (const FileError error = untilDone(
+                context, [&] { return file->read(start * kRecordSize, slice.data(), length); }))
+            endReading(context, ReadStep, error);
+        for (qint64 offset = 0; offset < length; offset += kRecordSize)
+            takeIn(state, slice.data() + offset);
     }
     computeLevelRecords(state);
 }

@@ -51,8 +51,8 @@ TEST_F(Tallies, PointsAreScaledByTheMultiplierAndRoundedDown)
     recount(records);
     student = 1;
     for (const auto& [seconds, points] : cases)
-        EXPECT_EQ(test.state.TotalPoints(1, student++), points) << seconds << " s";
-    EXPECT_EQ(test.state.TotalPoints(2, 1), 7);
+        EXPECT_EQ(test.state.Tallies(1, student++).TotalPoints, points) << seconds << " s";
+    EXPECT_EQ(test.state.Tallies(2, 1).TotalPoints, 7);
 }
 
 TEST_F(Tallies, TimeOutsAndLongRunsCountInNoRunCount)
@@ -60,9 +60,9 @@ TEST_F(Tallies, TimeOutsAndLongRunsCountInNoRunCount)
     test.state.Criteria.TargetTime[1] = 1000;
     recount({runRecord(day(), 4, 1, kNoTime), runRecord(day(), 4, 1, kOnlyFailedRuns),
              runRecord(day(), 4, 1, 6000), runRecord(day(), 4, 1, 5999)});
-    EXPECT_EQ(test.state.RunCount(1, 4), 1);
-    EXPECT_EQ(test.state.TodayRunCount(1, 4), 1);
-    EXPECT_EQ(test.state.TotalPoints(1, 4), 1 + 1); // 6000 s and 5999 s earn 1 each; the others 0
+    EXPECT_EQ(test.state.Tallies(1, 4).RunCount, 1);
+    EXPECT_EQ(test.state.Tallies(1, 4).TodayRunCount, 1);
+    EXPECT_EQ(test.state.Tallies(1, 4).TotalPoints, 1 + 1); // 6000 s and 5999 s earn 1 each; the others 0
 }
 
 TEST_F(Tallies, PeriodsCoverTheCalendarDaysEndingToday)
@@ -77,24 +77,24 @@ TEST_F(Tallies, PeriodsCoverTheCalendarDaysEndingToday)
         records.insert(records.end(), {runRecord(day(-1), 5, level, 60), runRecord(day(), 5, level, 60),
                                        runRecord(day(-20), 5, level, 60)});
     recount(records);
-    EXPECT_EQ(test.state.JudgeRunCount(1, 5), 2); // yesterday and today
-    EXPECT_EQ(test.state.JudgeRunCount(2, 5), 1); // today only
-    EXPECT_EQ(test.state.JudgeRunCount(3, 5), 0); // none
-    EXPECT_EQ(test.state.JudgePoints(1, 5), 10);
-    EXPECT_EQ(test.state.LimitRunCount(1, 5), 1);
-    EXPECT_EQ(test.state.LimitPointsSum(1, 5), 5);
-    EXPECT_EQ(test.state.TodayRunCount(1, 5), 1);
-    EXPECT_EQ(test.state.TodayPoints(1, 5), 5);
-    EXPECT_EQ(test.state.RunCount(1, 5), 3);
-    EXPECT_EQ(test.state.TotalPoints(1, 5), 15);
+    EXPECT_EQ(test.state.Tallies(1, 5).JudgeRunCount, 2); // yesterday and today
+    EXPECT_EQ(test.state.Tallies(2, 5).JudgeRunCount, 1); // today only
+    EXPECT_EQ(test.state.Tallies(3, 5).JudgeRunCount, 0); // none
+    EXPECT_EQ(test.state.Tallies(1, 5).JudgePoints, 10);
+    EXPECT_EQ(test.state.Tallies(1, 5).LimitRunCount, 1);
+    EXPECT_EQ(test.state.Tallies(1, 5).LimitPointsSum, 5);
+    EXPECT_EQ(test.state.Tallies(1, 5).TodayRunCount, 1);
+    EXPECT_EQ(test.state.Tallies(1, 5).TodayPoints, 5);
+    EXPECT_EQ(test.state.Tallies(1, 5).RunCount, 3);
+    EXPECT_EQ(test.state.Tallies(1, 5).TotalPoints, 15);
 }
 
 TEST_F(Tallies, RecountStartsFromNothing)
 {
     recount({runRecord(day(), 5, 1, 60)});
     recount({});
-    EXPECT_EQ(test.state.RunCount(1, 5), 0);
-    EXPECT_EQ(test.state.TotalPoints(1, 5), 0);
+    EXPECT_EQ(test.state.Tallies(1, 5).RunCount, 0);
+    EXPECT_EQ(test.state.Tallies(1, 5).TotalPoints, 0);
 }
 
 TEST_F(Tallies, PassNeedsPointsAndRunsWithinTheJudgementPeriod)

@@ -1,0 +1,30 @@
+#pragma once
+// The context of a real run of the program: the real adapters and one
+// shared state. The program, the tools and the multi-process tests use it.
+
+#include "foundation/AppContext.h"
+#include "platform/PosixFileSystem.h"
+#include "platform/QtPlatform.h"
+
+#include <memory>
+
+class ProgramContext {
+public:
+    ProgramContext() = default;
+    ProgramContext(const ProgramContext&) = delete;
+    ProgramContext& operator=(const ProgramContext&) = delete;
+
+    AppContext& context() { return context_; }
+    SharedState& state() { return *state_; }
+
+private:
+    SystemClock clock_;
+    QtTimerFactory timers_;
+    StdRandomSource random_;
+    PosixFileSystem files_;
+    QtDialogs dialogs_;
+    QtProgramControl program_;
+    Navigator navigator_;
+    std::unique_ptr<SharedState> state_ = std::make_unique<SharedState>();
+    AppContext context_{*state_, clock_, timers_, random_, files_, dialogs_, program_, navigator_};
+};

@@ -1,0 +1,42 @@
+// A second computer of the school, for the multi-process tests:
+//   append_worker append <data folder> <writer> <count>   appends <count> records of its own
+//   append_worker hold <data folder> <milliseconds>       holds the whole-file lock, then ends
+#include "foundation/ProgramContext.h"
+#include "results/ResultsFile.h"
+
+#include "results/WorkerRecords.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <thread>
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QStringList arguments = application.arguments();
+    if (arguments.size() != 5 && arguments.size() != 4)
+        return 2;
+    ProgramContext program;
+    program.state().ProgramDataFolder = arguments[2] + u'/';
+    program.state().ProgramTitle = QStringLiteral("append_worker");
+
+    if (arguments[1] == "append") {
+        const int writer = arguments[3].toInt();
+        const int count = arguments[4].toInt();
+        for (int sequence = 0; sequence < count; ++sequence)
+            appendRecord(program.context(), workerRecord(writer, sequence));
+        return 0;
+    }
+    if (arguments[1] == "hold") {
+        std::unique_ptr<RecordFile> file = OpenResultsFile(program.context());
+        if (file->lockWhole())
+            return 1;
+        std::printf("locked\n");
+        std::fflush(stdout);
+        std::this_thread::sleep_for(std::chrono::milliseconds(arguments[3].toInt()));
+        return 0;
+    }
+    return 2;
+}
