@@ -7,6 +7,6 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/build.sh"
 school="$root/build/demo-school"
 if [ ! -f "$school/パスデータ.txt" ]; then
-  "$root/build/tools/make_demo_school" "$school"
+  "$root/build/tools/make_demo_school" "$school" --history 28
 fi
 exec "$school/ミナモドリル/ミナモドリル"

@@ -1,6 +1,8 @@
 #include "SchoolTree.h"
 
+#include "foundation/ProgramContext.h"
 #include "platform/TextFile.h"
+#include "results/ResultsFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +12,10 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <cstdio>
 #include <numbers>
+#include <random>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -70,11 +75,12 @@ QStringList pathFileLines(const QString& dataRootPath)
 }
 
 constexpr int kSchoolYearStartMonth = 4;
+const QString kDemoSchoolCode = u"12345"_s;
 
 QStringList commonSettingsLines()
 {
     return {QString::number(kSchoolYearStartMonth),
-            u"\"12345みなも塾\""_s, // school code, then the school name
+            u'"' + kDemoSchoolCode + u"みなも塾\""_s, // school code, then the school name
             u"1"_s,                 // status 2 students are listed
             u"0"_s, u"0"_s,
             u"\"1234\""_s,          // teacher password
@@ -135,18 +141,96 @@ QStringList rosterLines(const QDate& today)
 
 // ---------------------------------------------------------- criteria table
 
+struct DemoCriteria {
+    int targetTime, minimumTime, clearPoints, clearCount;
+    const char* multiplier;
+    int limitCount, limitPoints, judgeDays, limitDays;
+};
+
 // Levels 1..5 of 20 single-digit problems: later levels allow more time
 // and ask for more points and runs before a pass.
+constexpr DemoCriteria kDemoCriteria[] = {
+    {30, 60, 50, 3, "1", 0, 0, 7, 1},      {35, 60, 80, 5, "1", 10, 0, 7, 1},
+    {40, 70, 100, 5, "1", 0, 400, 10, 1},  {50, 90, 120, 8, "1.5", 15, 0, 14, 1},
+    {60, 120, 150, 10, "1.5", 20, 600, 14, 1},
+};
+constexpr int kDemoLevels = std::size(kDemoCriteria);
+
 QStringList criteriaLines()
 {
-    return {
-        u"目標Time,最低Time,ｸﾘｱﾎﾟｲﾝﾄ,ｸﾘｱ回数,ﾎﾟｲﾝﾄ倍率,禁回,禁点,判期間,禁期間,,,"_s,
-        u"30,60,50,3,1,0,0,7,1,,,"_s,
-        u"35,60,80,5,1,10,0,7,1,,,"_s,
-        u"40,70,100,5,1,0,400,10,1,,,"_s,
-        u"50,90,120,8,1.5,15,0,14,1,,,"_s,
-        u"60,120,150,10,1.5,20,600,14,1,,,"_s,
-    };
+    QStringList lines{u"目標Time,最低Time,ｸﾘｱﾎﾟｲﾝﾄ,ｸﾘｱ回数,ﾎﾟｲﾝﾄ倍率,禁回,禁点,判期間,禁期間,,,"_s};
+    for (const DemoCriteria& level : kDemoCriteria)
+        lines << u"%1,%2,%3,%4,%5,%6,%7,%8,%9,,,"_s.arg(level.targetTime)
+                     .arg(level.minimumTime)
+                     .arg(level.clearPoints)
+                     .arg(level.clearCount)
+                     .arg(QLatin1String(level.multiplier))
+                     .arg(level.limitCount)
+                     .arg(level.limitPoints)
+                     .arg(level.judgeDays)
+                     .arg(level.limitDays);
+    return lines;
+}
+
+// ------------------------------------------------------------ run history
+
+// The tool has no windows: a results-file failure is printed instead.
+class ConsoleDialogs final : public Dialogs {
+public:
+    void showMessage(const QString& text, const QString& title) override
+    {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
+    }
+    bool askYesNo(const QString&, const QString&) override { return false; }
+};
+
+// The level a child of a grade works on: one more every two grades.
+int levelForGrade(int gradeNumber) { return std::clamp(1 + gradeNumber / 2, 1, kDemoLevels); }
+
+// Children come on about two school days in three, do one or two runs and
+// get faster over the weeks; now and then a run times out.
+std::vector<ResultRecord> runHistory(const QDate& today, int days, const QString& schoolCode)
+{
+    std::mt19937 random(static_cast<unsigned>(today.toJulianDay()));
+    const auto chance = [&](int percent) { return static_cast<int>(random() % 100) < percent; };
+    std::vector<ResultRecord> records;
+    for (int back = days; back >= 1; --back) {
+        const QDate day = today.addDays(-back);
+        if (day.dayOfWeek() == Qt::Sunday)
+            continue;
+        const double progress = 1.0 - static_cast<double>(back) / days;
+        for (const RosterPerson& person : rosterPeople()) {
+            if (person.status == 1 || person.gradeNumber >= kTeacherGrade || !chance(65))
+                continue;
+            const int level = levelForGrade(person.gradeNumber);
+            const int target = kDemoCriteria[level - 1].targetTime;
+            for (int run = 0, runs = chance(50) ? 2 : 1; run < runs; ++run) {
+                ResultRecord record;
+                record.EntryDate = entryDateOf(day);
+                record.EntryTime = entryTimeOf(QTime(15 + run, static_cast<int>(random() % 60)));
+                record.StudentNo = static_cast<std::int16_t>(person.studentNo);
+                record.Level = static_cast<std::int16_t>(level);
+                const double pace = (1.6 - 0.7 * progress) * (0.85 + (random() % 31) / 100.0);
+                record.Seconds = chance(4) ? kNoTime : static_cast<int>(target * pace);
+                record.ExtraA = recordText(schoolCode);
+                records.push_back(record);
+            }
+        }
+    }
+    return records;
+}
+
+// Appends the history the way the program records a run: through the
+// locked append of the results file.
+QString writeRunHistory(const QString& programData, const QDate& today, int days)
+{
+    ConsoleDialogs console;
+    ProgramContext program(&console);
+    program.state().ProgramDataFolder = programData + u'/';
+    program.state().ProgramTitle = u"make_demo_school"_s;
+    for (const ResultRecord& record : runHistory(today, days, kDemoSchoolCode))
+        appendRecord(program.context(), record);
+    return {};
 }
 
 // ------------------------------------------------------------- recordings
@@ -411,6 +495,8 @@ QString writeDemoSchool(const QString& root, const DemoSchoolOptions& options)
         [&] { return writeTextFile(joinPath(soundFolder, u"新音ファイル.txt"_s), soundTableLines()); },
         [&] { return writeRecordings(soundFolder); },
         [&] { return writeMenuStandIn(menuFolder); },
+        [&] { return options.historyDays > 0 ? writeRunHistory(programData, options.today, options.historyDays)
+                                             : QString(); },
     };
     for (const auto& step : steps) {
         if (QString error = step(); !error.isEmpty())

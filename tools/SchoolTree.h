@@ -7,11 +7,13 @@
 #include <QString>
 
 struct DemoSchoolOptions {
-    QDate today; // grades are computed from this date
+    QDate today;         // grades are computed from this date
+    int historyDays = 0; // days of past runs to record before today (0: an empty results file)
 };
 
 // Writes a complete school tree into `root` (created if missing). Existing
-// files of the tree are overwritten, other files are left alone. Returns an
+// files of the tree are overwritten, other files are left alone; a history
+// is appended to the results file. Returns an
 // error text, empty on success.
 QString writeDemoSchool(const QString& root, const DemoSchoolOptions& options);
 

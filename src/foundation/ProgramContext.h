@@ -10,7 +10,8 @@
 
 class ProgramContext {
 public:
-    ProgramContext() = default;
+    // A command-line tool passes dialogs of its own (no windows to show them in).
+    explicit ProgramContext(Dialogs* dialogs = nullptr) : dialogs_(dialogs ? *dialogs : windowDialogs_) {}
     ProgramContext(const ProgramContext&) = delete;
     ProgramContext& operator=(const ProgramContext&) = delete;
 
@@ -22,7 +23,8 @@ private:
     QtTimerFactory timers_;
     StdRandomSource random_;
     PosixFileSystem files_;
-    QtDialogs dialogs_;
+    QtDialogs windowDialogs_;
+    Dialogs& dialogs_;
     QtProgramControl program_;
     Navigator navigator_;
     std::unique_ptr<SharedState> state_ = std::make_unique<SharedState>();

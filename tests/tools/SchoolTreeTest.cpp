@@ -273,3 +273,36 @@ TEST(DemoSchoolPathTest, RefusesWhatItCannotWrite)
 }
 
 } // namespace
+
+#include "results/ResultRecord.h"
+
+namespace {
+TEST(DemoSchoolHistoryTest, RecordsPlausibleRunsOfListedChildrenOnPastSchoolDays)
+{
+    QTemporaryDir temporary;
+    const QDate today(2025, 6, 10);
+    const QString root = temporary.path() + u"/school"_s;
+    ASSERT_EQ(writeDemoSchool(root, {today, 14}), QString());
+
+    const QByteArray bytes = readBytes(dataRoot(root) + u"ミナモドリル/成績累積データ.dat"_s);
+    ASSERT_GT(bytes.size(), 100 * kRecordSize);
+    ASSERT_EQ(bytes.size() % kRecordSize, 0);
+    QSet<double> days;
+    int timeOuts = 0;
+    for (qsizetype offset = 0; offset < bytes.size(); offset += kRecordSize) {
+        const ResultRecord record = decodeRecord(bytes.constData() + offset);
+        EXPECT_TRUE(isValidRecord(record.numbers()));
+        EXPECT_GE(record.EntryDate, entryDateOf(today.addDays(-14)));
+        EXPECT_LT(record.EntryDate, entryDateOf(today));
+        EXPECT_TRUE(record.StudentNo >= 1 && record.StudentNo <= 42) << "no teacher practises";
+        EXPECT_NE(record.StudentNo, 36) << "a child who is not listed has no runs";
+        EXPECT_TRUE(record.Level >= 1 && record.Level <= 5);
+        EXPECT_TRUE(record.Seconds == 99999 || (record.Seconds >= 20 && record.Seconds <= 120)) << record.Seconds;
+        EXPECT_EQ(record.ExtraA, "12345");
+        days.insert(record.EntryDate);
+        timeOuts += record.Seconds == 99999;
+    }
+    EXPECT_EQ(days.size(), 12); // fourteen days less two Sundays
+    EXPECT_GT(timeOuts, 0);
+}
+} // namespace
