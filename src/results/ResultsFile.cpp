@@ -61,13 +61,10 @@ FileError untilDone(AppContext& context, const std::function<FileError()>& opera
                                 .arg(error.text));
 }
 
-std::unique_ptr<RecordFile> openOrEnd(AppContext& context, const std::function<void(const FileError&)>& fail)
+FileError openFile(AppContext& context, std::unique_ptr<RecordFile>& file)
 {
-    std::unique_ptr<RecordFile> file;
     const QString path = resultsFilePath(context.state);
-    if (const FileError error = untilDone(context, [&] { return context.files.openRecordFile(path, file); }))
-        fail(error);
-    return file;
+    return untilDone(context, [&] { return context.files.openRecordFile(path, file); });
 }
 
 // The file under the whole-file lock, for as long as it lives.
@@ -75,7 +72,8 @@ class LockedFile {
 public:
     explicit LockedFile(AppContext& context) : context_(context)
     {
-        file_ = openOrEnd(context, [&](const FileError& error) { endWriting(context, error); });
+        if (const FileError error = openFile(context, file_))
+            endWriting(context, error);
         if (const FileError error = untilDone(context, [&] { return file_->lockWhole(); }))
             endWriting(context, error);
     }
@@ -149,7 +147,10 @@ QString resultsFilePath(const SharedState& state) { return state.ProgramDataFold
 
 std::unique_ptr<RecordFile> OpenResultsFile(AppContext& context)
 {
-    return openOrEnd(context, [&](const FileError& error) { endReading(context, OpenStep, error); });
+    std::unique_ptr<RecordFile> file;
+    if (const FileError error = openFile(context, file))
+        endReading(context, OpenStep, error);
+    return file;
 }
 
 void appendRecord(AppContext& context, const ResultRecord& record)
