@@ -99,8 +99,3 @@ void FakeClock::advance(qint64 milliseconds)
     }
     elapsed_ = std::max(elapsed_, target);
 }
-
-void FakeClock::setNow(const QDateTime& moment)
-{
-    start_ = moment.addMSecs(-elapsed_);
-}

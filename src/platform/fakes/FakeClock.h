@@ -19,7 +19,6 @@ public:
     std::unique_ptr<Timer> createTimer() override;
 
     void advance(qint64 milliseconds);
-    void setNow(const QDateTime& moment); // jumps without firing timers
     qint64 elapsedMilliseconds() const { return elapsed_; }
 
 private:
