@@ -9,6 +9,7 @@
 #include "platform/Navigator.h"
 #include "platform/ProgramControl.h"
 #include "platform/RandomSource.h"
+#include "platform/SoundPlayer.h"
 #include "platform/Timer.h"
 
 struct AppContext {
@@ -20,4 +21,5 @@ struct AppContext {
     Dialogs& dialogs;
     ProgramControl& program;
     Navigator& navigator;
+    SoundPlayer& sound;
 };

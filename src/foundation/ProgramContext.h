@@ -5,6 +5,7 @@
 #include "foundation/AppContext.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/QtPlatform.h"
+#include "platform/QtSoundPlayer.h"
 
 #include <memory>
 
@@ -27,6 +28,7 @@ private:
     Dialogs& dialogs_;
     QtProgramControl program_;
     Navigator navigator_;
+    QtSoundPlayer sound_;
     std::unique_ptr<SharedState> state_ = std::make_unique<SharedState>();
-    AppContext context_{*state_, clock_, timers_, random_, files_, dialogs_, program_, navigator_};
+    AppContext context_{*state_, clock_, timers_, random_, files_, dialogs_, program_, navigator_, sound_};
 };

@@ -94,7 +94,8 @@ struct SharedState {
 
     CriteriaTable Criteria;
     SoundTable Sounds{};
-    int SoundFailureCount = 0;
+    int SoundFailureCount = 0; // failed answer sounds in a row
+    QString LastSoundResult;   // what the last play reported, empty when it played
 
     // Results of the file and the tallies recounted from them.
     std::vector<LoadedResult> LoadedResults; // LoadedCount = size(), at most kLoadedResultsCapacity

@@ -5,6 +5,7 @@
 #include "platform/fakes/FakeClock.h"
 #include "platform/fakes/FakeFileSystem.h"
 #include "platform/fakes/FakePlatform.h"
+#include "platform/fakes/FakeSoundPlayer.h"
 
 #include <memory>
 
@@ -15,10 +16,11 @@ struct TestContext {
     FakeFileSystem files;
     FakeDialogs dialogs;
     FakeProgramControl program;
+    FakeSoundPlayer sound;
     Navigator navigator;
     std::unique_ptr<SharedState> statePointer = std::make_unique<SharedState>();
     SharedState& state = *statePointer;
-    AppContext context{state, clock, clock, random, files, dialogs, program, navigator};
+    AppContext context{state, clock, clock, random, files, dialogs, program, navigator, sound};
 
     // Letting events run takes 10 ms of virtual time; a wait takes its time.
     TestContext()

@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+struct SoundPlayResult {
+    bool ok = true;
+    QString errorText; // what failed: no output device, file missing or unreadable, timed out
+};
+
+// Plays WAV files, one at a time, each to its end.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    // Returns once the sound has ended. While it plays, keys and clicks wait
+    // and are delivered afterwards; timers and painting go on.
+    virtual SoundPlayResult playToEnd(const QString& wavPath) = 0;
+};
