@@ -1,5 +1,6 @@
 // ミナモドリル: arithmetic drill runs for the children of a cram school.
 
+#include "drill/MainFrm.h"
 #include "foundation/BASEFRM.h"
 #include "foundation/Firstfrm.h"
 #include "foundation/InterimScreen.h"
@@ -14,6 +15,7 @@ void registerScreens(AppContext& context)
     Navigator& navigator = context.navigator;
     navigator.registerScreen(ScreenNames::Firstfrm, [&] { return std::make_unique<Firstfrm>(context); });
     navigator.registerScreen(ScreenNames::BASEFRM, [&] { return std::make_unique<BASEFRM>(context); });
+    navigator.registerScreen(ScreenNames::MainFrm, [&] { return std::make_unique<MainFrm>(context); });
     // The name selection is not built yet: start-up hands over to a notice.
     navigator.registerScreen(ScreenNames::namesel, [&] { return std::make_unique<InterimScreen>(context); });
 }
