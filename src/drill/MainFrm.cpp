@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <limits>
 #include <utility>
 
 namespace {
@@ -94,6 +95,7 @@ void MainFrm::makeTimers()
 
 void MainFrm::activate()
 {
+    setFocus(); // the keys come to the screen itself
     初期設定();
     レベル別設定();
     スタート();
@@ -126,11 +128,13 @@ void MainFrm::setUpTimeBar()
 {
     const CriteriaTable& criteria = state_.Criteria;
     const int level = state_.CurrentLevel;
-    run_.TimeLimit = criteria.MinimumTime[level] * kTimeLimitFactor;
+    run_.TimeLimit = static_cast<int>(std::min<qint64>(qint64(criteria.MinimumTime[level]) * kTimeLimitFactor,
+                                                       std::numeric_limits<int>::max()));
     sLabel10->setText(QStringLiteral("0"));
     // Without a minimum time the run has no limit and the bar stays empty.
     run_.TimeBarScale = run_.TimeLimit > 0 ? static_cast<double>(sShape5->width()) / run_.TimeLimit : 0.0;
-    const auto markLength = [&](int seconds) { return std::clamp(seconds * run_.TimeBarScale, 0.0, double(sShape5->width())); };
+    const double barLength = sShape5->width();
+    const auto markLength = [&](int seconds) { return std::clamp(seconds * run_.TimeBarScale, 0.0, barLength); };
     for (ShapeWidget* mark : {sShape2, sShape3, sShape4})
         mark->move(sShape5->x(), mark->y());
     setWidth(sShape2, 0);

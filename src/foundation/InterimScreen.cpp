@@ -1,9 +1,9 @@
 #include "foundation/InterimScreen.h"
 
+#include "foundation/Buttons.h"
 #include "foundation/ScreenLayout.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 namespace {
 QLabel* centredLabel(QWidget* parent, int top, int height, int pointSize)
@@ -26,7 +26,7 @@ InterimScreen::InterimScreen(AppContext& context) : context_(context)
     SchoolLabel = centredLabel(this, 290, 60, 28);
     NoticeLabel = centredLabel(this, 400, 60, 20);
     NoticeLabel->setText(QStringLiteral("名前の選択（サインイン）はまだ使えません。"));
-    EndButton = new QPushButton(QStringLiteral("終了"), this);
+    EndButton = makeButton(QStringLiteral("終了"), this);
     EndButton->setGeometry((kScreenWidth - 200) / 2, 540, 200, 60);
     connect(EndButton, &QPushButton::clicked, this, [this] {
         context_.navigator.closeAll();
