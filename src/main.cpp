@@ -1,5 +1,6 @@
 // ミナモドリル: arithmetic drill runs for the children of a cram school.
 
+#include "completion/FrmSyuuryou.h"
 #include "drill/MainFrm.h"
 #include "foundation/BASEFRM.h"
 #include "foundation/Firstfrm.h"
@@ -16,6 +17,7 @@ void registerScreens(AppContext& context)
     navigator.registerScreen(ScreenNames::Firstfrm, [&] { return std::make_unique<Firstfrm>(context); });
     navigator.registerScreen(ScreenNames::BASEFRM, [&] { return std::make_unique<BASEFRM>(context); });
     navigator.registerScreen(ScreenNames::MainFrm, [&] { return std::make_unique<MainFrm>(context); });
+    navigator.registerScreen(ScreenNames::FrmSyuuryou, [&] { return std::make_unique<FrmSyuuryou>(context); });
     // The name selection is not built yet: start-up hands over to a notice.
     navigator.registerScreen(ScreenNames::namesel, [&] { return std::make_unique<InterimScreen>(context); });
 }

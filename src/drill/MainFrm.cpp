@@ -7,6 +7,7 @@
 #include "foundation/LevelCatalogue.h"
 #include "foundation/ScreenLayout.h"
 #include "foundation/ScreenNames.h"
+#include "results/Evaluation.h"
 #include "sound/SoundCues.h"
 
 #include <QKeyEvent>
@@ -145,9 +146,7 @@ void MainFrm::setUpTimeBar()
 void MainFrm::showHeaderCounts()
 {
     const int student = state_.CurrentStudentNo;
-    int todayTotal = 0;
-    for (int level = 1; level <= kLevelsInTodaysCount; ++level)
-        todayTotal += std::as_const(state_).Tallies(level, student).TodayRunCount;
+    const int todayTotal = TodayRunsUpTo(state_, student, kLevelsInTodaysCount);
     state_.TodayTotalRuns = todayTotal;
     if (isPracticeLevel(state_, state_.CurrentLevel)) {
         sLabel12->setText(QStringLiteral("－"));

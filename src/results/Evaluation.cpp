@@ -27,15 +27,23 @@ int firstThreeCharacters(int seconds)
 // The multiplier is typed as a decimal; take the product to that decimal
 // so that 10 points × 0.7 are 7, not 6.999… rounded down.
 constexpr double kMultiplierRounding = 1e-4;
+} // namespace
 
-int weightedPoints(int seconds, const CriteriaTable& criteria, int level)
+int WeightedRunPoints(int seconds, const CriteriaTable& criteria, int level)
 {
     if (seconds >= kOnlyFailedRuns)
         return 0;
     const int points = RunPoints(seconds, criteria.TargetTime[level]);
     return floorToInt(points * static_cast<double>(criteria.PointMultiplier[level]) + kMultiplierRounding);
 }
-} // namespace
+
+int TodayRunsUpTo(const SharedState& state, int student, int lastLevel)
+{
+    int runs = 0;
+    for (int level = 1; level <= lastLevel; ++level)
+        runs += state.Tallies(level, student).TodayRunCount;
+    return runs;
+}
 
 int RunPoints(int seconds, int targetTime)
 {
@@ -67,7 +75,7 @@ void RecountTallies(AppContext& context)
         const int level = result.Level;
         const int seconds = result.Seconds;
         const int counted = seconds < kUncountedRunSeconds ? 1 : 0;
-        const int points = weightedPoints(seconds, criteria, level);
+        const int points = WeightedRunPoints(seconds, criteria, level);
 
         StudentTallies& tallies = state.Tallies(level, result.StudentNo);
         tallies.RunCount += counted;

@@ -7,6 +7,13 @@
 // The points of one run against the level's target time T.
 int RunPoints(int seconds, int targetTime);
 
+// The points a run counts for in the tallies: graded by the target time,
+// then scaled by the level's multiplier; a failed run counts none.
+int WeightedRunPoints(int seconds, const CriteriaTable& criteria, int level);
+
+// Today's runs of a student, summed over levels 1..lastLevel.
+int TodayRunsUpTo(const SharedState& state, int student, int lastLevel);
+
 // Recounts every tally from the newest records of the results file.
 void RecountTallies(AppContext& context);
 
