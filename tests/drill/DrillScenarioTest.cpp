@@ -62,6 +62,9 @@ protected:
         });
     }
 
+    // Closed screens are deleted once events run; here that is now.
+    void TearDown() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
     void start(int level)
     {
         test.state.CurrentLevel = level;
