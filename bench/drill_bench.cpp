@@ -8,7 +8,6 @@
 #include "foundation/ScreenNames.h"
 #include "support/TestContext.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -63,12 +62,3 @@ void BM_WrongAnswerCorrectedAndConfirmed(benchmark::State& run)
 }
 BENCHMARK(BM_WrongAnswerCorrectedAndConfirmed)->Unit(benchmark::kMicrosecond);
 } // namespace
-
-int main(int argc, char* argv[])
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -5,7 +5,6 @@
 #include "results/Evaluation.h"
 #include "results/ResultsFile.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -108,12 +107,3 @@ BENCHMARK(BM_LoadResults)->Unit(benchmark::kMillisecond)->Repetitions(9)->Report
 BENCHMARK(BM_ReadLoadedBytes)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ResetWholeTables)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 } // namespace
-
-int main(int argc, char* argv[])
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
