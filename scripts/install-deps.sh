@@ -9,7 +9,7 @@ packages=(
   qt6-multimedia-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
-  xvfb xauth xdotool x11-apps imagemagick poppler-utils pulseaudio
+  xvfb xauth xdotool x11-apps imagemagick poppler-utils pulseaudio pulseaudio-utils
 )
 
 missing=()
