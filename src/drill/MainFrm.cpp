@@ -421,11 +421,8 @@ void MainFrm::KeyPress(char16_t character)
 void MainFrm::Commandkakunin_Click()
 {
     run_.PlusState = 0;
-    for (QWidget* correction : {static_cast<QWidget*>(Keisan2Lbl4[0]), static_cast<QWidget*>(Keisan2Lbl4[1]),
-                                static_cast<QWidget*>(Keisan2Lbl3[3]), static_cast<QWidget*>(Keisan2Lbl3[4]),
-                                static_cast<QWidget*>(Label1), static_cast<QWidget*>(Line1),
-                                static_cast<QWidget*>(Line2), static_cast<QWidget*>(Keisan2Lbl5[0])})
-        correction->hide();
+    setShown({Keisan2Lbl4[0], Keisan2Lbl4[1], Keisan2Lbl3[3], Keisan2Lbl3[4], Label1, Line1, Line2, Keisan2Lbl5[0]},
+             false);
     InputText.clear();
     問題作成表示();
 }
@@ -464,10 +461,7 @@ void MainFrm::showWrongAnswer()
     run_.PlusState = 1;
     Keisan2Lbl4[0]->setText(QString::number(CorrectAnswers[1]));
     Keisan2Lbl4[1]->clear();
-    for (QWidget* correction : {static_cast<QWidget*>(Keisan2Lbl4[0]), static_cast<QWidget*>(Keisan2Lbl3[4]),
-                                static_cast<QWidget*>(Label1), static_cast<QWidget*>(Line1),
-                                static_cast<QWidget*>(Line2)})
-        correction->show();
+    setShown({Keisan2Lbl4[0], Keisan2Lbl3[4], Label1, Line1, Line2}, true);
     context_.program.processPendingEvents(); // the correction is on the screen before the sound
     PlayWrongSound(context_);
     run_.CorrectCount = std::max(run_.CorrectCount - 1, 0);
@@ -491,6 +485,12 @@ void MainFrm::countCorrectAnswer()
     run_.JudgingBusy = false;
     InputText.clear();
     問題作成表示();
+}
+
+void MainFrm::setShown(std::initializer_list<QWidget*> widgets, bool shown)
+{
+    for (QWidget* widget : widgets)
+        widget->setVisible(shown);
 }
 
 // ---- Clocks ----

@@ -4,6 +4,7 @@
 #include "platform/Screen.h"
 
 #include <array>
+#include <initializer_list>
 #include <cstdint>
 #include <memory>
 
@@ -139,6 +140,8 @@ private:
     void emptyBoxes(bool allBoxes);
     void showWrongAnswer();
     void countCorrectAnswer();
+
+    static void setShown(std::initializer_list<QWidget*> widgets, bool shown);
 
     void sTimer1_Timer();
     void sTimer2_Timer();

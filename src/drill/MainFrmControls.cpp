@@ -170,10 +170,7 @@ void MainFrm::buildDrillArea()
     Keisan2Lbl4[0] = makeBox(Keisan2BasePic, kAnswerColumn, kCorrectionTop, 0x8080FF);
     Keisan2Lbl3[3] = makeSign(Keisan2BasePic, 420, kCorrectionTop);
     Keisan2Lbl4[1] = makeBox(Keisan2BasePic, kSecondColumn, kCorrectionTop, 0x8080FF);
-    for (QWidget* correction : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Keisan2Lbl3[3]),
-                                static_cast<QWidget*>(Keisan2Lbl3[4]), static_cast<QWidget*>(Keisan2Lbl4[0]),
-                                static_cast<QWidget*>(Keisan2Lbl4[1])})
-        correction->hide();
+    setShown({Label1, Keisan2Lbl3[3], Keisan2Lbl3[4], Keisan2Lbl4[0], Keisan2Lbl4[1]}, false);
 
     Keisan2Lbl5[0] = makeLabel(Keisan2BasePic, QRect(400, kCorrectionTop + 30, 600, 60), 24, true,
                                QStringLiteral("\"+\"を２回押しなさい"));
