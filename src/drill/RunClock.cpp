@@ -8,8 +8,6 @@ constexpr int kSegments = 10;
 constexpr int kSecondsPerDay = 86400;
 } // namespace
 
-int roundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
-
 int elapsedRunSeconds(std::uint32_t startTick, std::uint32_t nowTick)
 {
     const std::uint32_t milliseconds = nowTick - startTick; // modulo 2^32: the wrap is harmless

@@ -2,10 +2,9 @@
 // The run clock's arithmetic: elapsed seconds and the rows of the header
 // that empty as the run nears its times.
 
-#include <cstdint>
+#include "foundation/Rounding.h"
 
-// Rounds to the nearest whole number, halves to the even neighbour.
-int roundHalfEven(double value);
+#include <cstdint>
 
 // Whole seconds of a run from the millisecond tick counter, which keeps
 // counting across midnight and clock adjustments (and wraps after 2^32 ms).
