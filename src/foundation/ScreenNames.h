@@ -9,4 +9,5 @@ inline const QString seisekitime1 = QStringLiteral("seisekitime1");
 inline const QString MainFrm = QStringLiteral("MainFrm");
 inline const QString BASEFRM = QStringLiteral("BASEFRM");
 inline const QString FrmSyuuryou = QStringLiteral("FrmSyuuryou");
+inline const QString frmver = QStringLiteral("frmver");
 } // namespace ScreenNames
