@@ -1,59 +1,13 @@
 // The recount behind every menu activation, completion screen and name list:
 // a results file of 100 000 records over 2 000 students and 5 levels, of
 // which the newest 20 000 are loaded.
-#include "foundation/ProgramContext.h"
+#include "BenchSchool.h"
 #include "results/Evaluation.h"
-#include "results/ResultsFile.h"
-
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
-#include <random>
-
 namespace {
-constexpr int kRecords = 100'000;
-constexpr int kStudents = 2'000;
-constexpr int kLevels = 5;
-
-struct School {
-    QTemporaryDir folder;
-    ProgramContext program;
-
-    School()
-    {
-        SharedState& state = program.state();
-        state.ProgramDataFolder = folder.path() + u'/';
-        for (int level = 1; level <= kLevels; ++level) {
-            state.Criteria.TargetTime[level] = 30 + 10 * level;
-            state.Criteria.PointMultiplier[level] = level == 5 ? 1.5f : 1.0f;
-            state.Criteria.JudgeDays[level] = 7;
-            state.Criteria.LimitDays[level] = 1;
-        }
-        std::mt19937 random(20261209);
-        const double today = entryDateOf(program.context().clock.today());
-        QByteArray bytes;
-        bytes.reserve(kRecords * kRecordSize);
-        for (int i = 0; i < kRecords; ++i) {
-            ResultRecord record;
-            record.EntryDate = today - (kRecords - 1 - i) / 500; // about 500 runs a day, oldest first
-            record.EntryTime = (i % 500) / 600.0;
-            record.StudentNo = static_cast<std::int16_t>(1 + random() % kStudents);
-            record.Level = static_cast<std::int16_t>(1 + random() % kLevels);
-            record.Seconds = random() % 20 == 0 ? kNoTime : static_cast<int>(20 + random() % 100);
-            RecordBytes one;
-            encodeRecord(record, one.data());
-            bytes.append(one.data(), kRecordSize);
-        }
-        program.context().files.replaceFile(resultsFilePath(state), bytes);
-    }
-};
-
-School& school()
-{
-    static School instance;
-    return instance;
-}
+using bench::school;
 
 void BM_RecountTallies(benchmark::State& run)
 {

@@ -5,8 +5,11 @@
 #include "foundation/BASEFRM.h"
 #include "foundation/Firstfrm.h"
 #include "foundation/InterimScreen.h"
+#include "foundation/frmver.h"
 #include "foundation/ProgramContext.h"
 #include "foundation/ScreenNames.h"
+#include "foundation/Version.h"
+#include "roster/namesel.h"
 
 #include <QApplication>
 
@@ -18,8 +21,10 @@ void registerScreens(AppContext& context)
     navigator.registerScreen(ScreenNames::BASEFRM, [&] { return std::make_unique<BASEFRM>(context); });
     navigator.registerScreen(ScreenNames::MainFrm, [&] { return std::make_unique<MainFrm>(context); });
     navigator.registerScreen(ScreenNames::FrmSyuuryou, [&] { return std::make_unique<FrmSyuuryou>(context); });
-    // The name selection is not built yet: start-up hands over to a notice.
-    navigator.registerScreen(ScreenNames::namesel, [&] { return std::make_unique<InterimScreen>(context); });
+    navigator.registerScreen(ScreenNames::namesel, [&] { return std::make_unique<namesel>(context); });
+    navigator.registerScreen(ScreenNames::frmver, [&] { return std::make_unique<frmver>(context); });
+    // The student menu is not built yet: signing in leads to a notice.
+    navigator.registerScreen(ScreenNames::seisekitime1, [&] { return std::make_unique<InterimScreen>(context); });
 }
 } // namespace
 
@@ -27,6 +32,8 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     application.setFont(QFont(QStringLiteral("IPAPGothic"), 12));
+    application.setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
 
     ProgramContext program;
     registerScreens(program.context());

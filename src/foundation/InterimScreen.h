@@ -5,8 +5,8 @@
 class QLabel;
 class QPushButton;
 
-// Stands where the name selection will be: shows that start-up worked and
-// which school it found, and lets the user leave.
+// Stands where the student menu will be: shows who has signed in and leads
+// back to the name list.
 class InterimScreen final : public Screen {
     Q_OBJECT
 public:
@@ -14,10 +14,15 @@ public:
     void activate() override;
 
     QLabel* TitleLabel;
-    QLabel* SchoolLabel;
+    QLabel* StudentLabel;
     QLabel* NoticeLabel;
-    QPushButton* EndButton;
+    QPushButton* BackButton; // 戻る(0)
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void goBack();
+
     AppContext& context_;
 };

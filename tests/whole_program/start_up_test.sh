@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts the built program on a generated school tree in a real X server:
-#  1. it reaches the screen after start-up and keeps running;
+#  1. start-up hands over to the name list; a child picks a name with the
+#     arrow keys and "1", comes back with "0", and "0" on the name list starts
+#     the menu program with "001" and ends the program;
 #  2. with the criteria table missing it says which file, and ends with status 1
 #     once the message is acknowledged, having written nothing.
 # Screenshots go to the output folder given as the third argument.
@@ -36,13 +38,25 @@ new_school "$work/good"
 started=$(date +%s%N)
 "$work/good/ミナモドリル/ミナモドリル" &
 app=$!; pids+=($app)
-wait_for_window '^ミナモドリル' >/dev/null || fail "no start-up screen"
+wait_for_window '^(ミナモドリル|elvanto)$' >/dev/null || fail "no first screen"
 echo "first screen after $(( ($(date +%s%N) - started) / 1000000 )) ms"
-wait_for_window '準備中' >/dev/null || fail "start-up did not hand over"
+names=$(wait_for_window '^elvanto$') || fail "start-up did not hand over to the name list"
 sleep 0.5
-import -window root "$out/after-start-up.png" 2>/dev/null || true
-kill -0 "$app" 2>/dev/null || fail "the program ended after start-up"
-kill "$app"; wait "$app" 2>/dev/null || true
+import -window root "$out/name-list.png" 2>/dev/null || true
+xdotool windowfocus --sync "$names" key Down Down 1
+signed_in=$(wait_for_window '準備中') || fail "signing in did not leave the name list"
+sleep 0.5
+import -window root "$out/signed-in.png" 2>/dev/null || true
+xdotool windowfocus --sync "$signed_in" key 0
+names=$(wait_for_window '^elvanto$') || fail "no way back to the name list"
+sleep 0.5
+xdotool windowfocus --sync "$names" key 0
+status=0
+timeout 10 tail --pid="$app" -f /dev/null || fail "the program did not end after \"0\""
+wait "$app" || status=$?
+[ "$status" -eq 0 ] || fail "exit status $status after leaving for the menu"
+for _ in $(seq 50); do [ -s "$work/good/起動/menu-started.log" ] && break; sleep 0.1; done
+[ "$(cat "$work/good/起動/menu-started.log" 2>/dev/null)" = "001" ] || fail "the menu program was not started with 001"
 
 # 2. The criteria table is missing.
 new_school "$work/broken"
