@@ -174,16 +174,14 @@ void AppendResult(AppContext& context)
     appendRecord(context, record);
 }
 
-void LoadResults(AppContext& context)
+namespace {
+// Hands each of the newest `count` complete records to `takeRecord`, in file order.
+template <typename TakeRecord>
+void readNewest(AppContext& context, qint64 count, TakeRecord takeRecord)
 {
-    SharedState& state = context.state;
-    state.BestTime.reset();
-    state.LoadedResults.clear();
-
     const std::unique_ptr<RecordFile> file = OpenResultsFile(context);
     const qint64 records = sizeOrEnd(context, *file) / kRecordSize;
-    const qint64 first = std::max<qint64>(0, records - kLoadWindowRecords);
-    state.LoadedResults.reserve(static_cast<std::size_t>(records - first));
+    const qint64 first = std::max<qint64>(0, records - count);
     // Read in slices that stay in the processor's cache while they are taken in.
     constexpr qint64 kSliceRecords = 1024;
     std::array<char, kSliceRecords * kRecordSize> slice;
@@ -193,11 +191,32 @@ void LoadResults(AppContext& context)
                 context, [&] { return file->read(start * kRecordSize, slice.data(), length); }))
             endReading(context, ReadStep, error);
         for (qint64 offset = 0; offset < length; offset += kRecordSize)
-            takeIn(state, slice.data() + offset);
+            takeRecord(slice.data() + offset);
     }
+}
+} // namespace
+
+void LoadResults(AppContext& context)
+{
+    SharedState& state = context.state;
+    state.BestTime.reset();
+    state.LoadedResults.clear();
+    state.LoadedResults.reserve(kLoadWindowRecords);
+    readNewest(context, kLoadWindowRecords, [&](const char* bytes) { takeIn(state, bytes); });
     computeLevelRecords(state);
 }
 
+std::vector<LoadedResult> ReadNewestRecords(AppContext& context, qint64 count)
+{
+    std::vector<LoadedResult> records;
+    readNewest(context, count, [&](const char* bytes) {
+        LoadedResult record;
+        decodeNumbers(bytes, record);
+        if (fitsTables(record))
+            records.push_back(record);
+    });
+    return records;
+}
 qint64 countResultRecords(AppContext& context)
 {
     return sizeOrEnd(context, *OpenResultsFile(context)) / kRecordSize;

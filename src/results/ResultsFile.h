@@ -32,6 +32,10 @@ void AppendResult(AppContext& context);
 // BestTime over the same records, and LevelRecord over students 1..1000.
 void LoadResults(AppContext& context);
 
+// The newest `count` records of the file in file order, without those that
+// name no student or level of the tables (torn or foreign writes).
+std::vector<LoadedResult> ReadNewestRecords(AppContext& context, qint64 count);
+
 // Record access by number (1 = the first record of the file).
 qint64 countResultRecords(AppContext& context);
 ResultRecord readResultRecord(AppContext& context, qint64 number);

@@ -139,4 +139,16 @@ TEST_F(ResultsFile, RecordsAreReachedByNumber)
     EXPECT_EQ(records[1].Seconds, 25);
     EXPECT_EQ(records[2].Seconds, 30);
 }
+
+TEST_F(ResultsFile, NewestRecordsComeInFileOrderWithoutForeignOnes)
+{
+    store({runRecord(day(), 1, 1, 10), runRecord(day(), 2, 1, 20), runRecord(day(), 3, 40, 30),
+           runRecord(day(), 0, 2, 40), runRecord(day(), 5, 1, 50)});
+    const std::vector<LoadedResult> newest = ReadNewestRecords(test.context, 4);
+    ASSERT_EQ(newest.size(), 3u); // level 40 has no table
+    EXPECT_EQ(newest[0].Seconds, 20);
+    EXPECT_EQ(newest[1].StudentNo, 0);
+    EXPECT_EQ(newest[2].Seconds, 50);
+    EXPECT_EQ(ReadNewestRecords(test.context, 100).size(), 4u);
+}
 } // namespace
