@@ -4,12 +4,12 @@
 #include "drill/MainFrm.h"
 #include "foundation/BASEFRM.h"
 #include "foundation/Firstfrm.h"
-#include "foundation/InterimScreen.h"
 #include "foundation/frmver.h"
 #include "foundation/ProgramContext.h"
 #include "foundation/ScreenNames.h"
 #include "foundation/Version.h"
 #include "roster/namesel.h"
+#include "student_menu/seisekitime1.h"
 
 #include <QApplication>
 
@@ -23,8 +23,7 @@ void registerScreens(AppContext& context)
     navigator.registerScreen(ScreenNames::FrmSyuuryou, [&] { return std::make_unique<FrmSyuuryou>(context); });
     navigator.registerScreen(ScreenNames::namesel, [&] { return std::make_unique<namesel>(context); });
     navigator.registerScreen(ScreenNames::frmver, [&] { return std::make_unique<frmver>(context); });
-    // The student menu is not built yet: signing in leads to a notice.
-    navigator.registerScreen(ScreenNames::seisekitime1, [&] { return std::make_unique<InterimScreen>(context); });
+    navigator.registerScreen(ScreenNames::seisekitime1, [&] { return std::make_unique<seisekitime1>(context); });
 }
 } // namespace
 

@@ -16,7 +16,9 @@ int elapsedRunSeconds(std::uint32_t startTick, std::uint32_t nowTick)
 
 int wholeMinutesSince(int loginTime, double secondsNow)
 {
-    int seconds = static_cast<int>(std::floor(secondsNow)) - loginTime;
+    // Rounded as the sign-in time was, so that the first second after
+    // signing in never reads as a day gone by.
+    int seconds = roundHalfEven(secondsNow) - loginTime;
     if (seconds < 0)
         seconds += kSecondsPerDay;
     return seconds / 60;

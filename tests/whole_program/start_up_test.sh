@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts the built program on a generated school tree in a real X server:
 #  1. start-up hands over to the name list; a child picks a name with the
-#     arrow keys and "1", comes back with "0", and "0" on the name list starts
-#     the menu program with "001" and ends the program;
+#     arrow keys and "1", comes back from the student menu with "0", and "0"
+#     on the name list starts the menu program with "001" and ends the program;
 #  2. with the criteria table missing it says which file, and ends with status 1
 #     once the message is acknowledged, having written nothing.
 # Screenshots go to the output folder given as the third argument.
@@ -33,6 +33,16 @@ wait_for_window() { # $1: window name pattern; prints the window id
   timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1
 }
 
+wait_for_other_window() { # $1: window name pattern, $2: id of the window it replaces
+  for _ in $(seq 200); do
+    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+      [ "$id" != "$2" ] && { echo "$id"; return 0; }
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
 # 1. A complete school.
 new_school "$work/good"
 started=$(date +%s%N)
@@ -44,11 +54,11 @@ names=$(wait_for_window '^elvanto$') || fail "start-up did not hand over to the 
 sleep 0.5
 import -window root "$out/name-list.png" 2>/dev/null || true
 xdotool windowfocus --sync "$names" key Down Down 1
-signed_in=$(wait_for_window '準備中') || fail "signing in did not leave the name list"
+menu=$(wait_for_other_window '^elvanto$' "$names") || fail "signing in did not open the student menu"
 sleep 0.5
-import -window root "$out/signed-in.png" 2>/dev/null || true
-xdotool windowfocus --sync "$signed_in" key 0
-names=$(wait_for_window '^elvanto$') || fail "no way back to the name list"
+import -window root "$out/student-menu.png" 2>/dev/null || true
+xdotool windowfocus --sync "$menu" key 0
+names=$(wait_for_other_window '^elvanto$' "$menu") || fail "no way back to the name list"
 sleep 0.5
 xdotool windowfocus --sync "$names" key 0
 status=0

@@ -1,0 +1,353 @@
+#include "student_menu/Listings.h"
+
+#include "platform/TextFile.h"
+#include "results/Evaluation.h"
+#include "roster/Roster.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kFullWidthSpace = u"　"_s;
+const QString kCurrentMark = u"●"_s;
+const QString kFailedRun = u"×"_s;
+// Runs recorded this long or longer are time-outs and show no time.
+constexpr int kTimedOutSeconds = 90000;
+// The individual list reaches back this far.
+constexpr int kIndividualDays = 3650;
+
+const QDate kDayZero(1899, 12, 30);
+
+bool inStudentTables(int student) { return student >= 0 && student <= kMaxStudentNo; }
+
+// The text v after `spaces` half-width spaces, cut to its last `width`
+// characters: numbers are right-aligned, and wider ones lose their
+// leading digits.
+QString lastOf(int width, int spaces, const QString& v) { return (QString(spaces, u' ') + v).right(width); }
+QString lastOf(int width, int spaces, qint64 v) { return lastOf(width, spaces, QString::number(v)); }
+
+// Only half-width spaces are padding: a full-width space belongs to the name.
+QString withoutTrailingSpaces(const QString& text)
+{
+    qsizetype end = text.size();
+    while (end > 0 && text[end - 1] == u' ')
+        --end;
+    return text.left(end);
+}
+QString withoutSurroundingSpaces(const QString& text)
+{
+    const QString right = withoutTrailingSpaces(text);
+    qsizetype start = 0;
+    while (start < right.size() && right[start] == u' ')
+        ++start;
+    return right.mid(start);
+}
+
+QString rankField(qint64 rank) { return QString::number(rank).right(2); }
+
+int gradeOf(const SharedState& state, int student)
+{
+    return GradeNumber(state.SchoolYear, state.StudentBirthYears[static_cast<std::size_t>(student)]);
+}
+
+QString markOf(const ListingInputs& inputs, int student)
+{
+    return student == inputs.state.CurrentStudentNo ? kCurrentMark : GradeMark(gradeOf(inputs.state, student));
+}
+
+bool studentShown(const ListingInputs& inputs, int student)
+{
+    return GradeFilterPasses(inputs.classText, gradeOf(inputs.state, student));
+}
+
+const QString& nameOf(const SharedState& state, int student)
+{
+    return state.StudentNames[static_cast<std::size_t>(student)];
+}
+
+QString rankingNameField(const SharedState& state, int student)
+{
+    return (withoutTrailingSpaces(nameOf(state, student)) + kFullWidthSpace.repeated(6)).left(5);
+}
+
+QString runNameField(const SharedState& state, int student)
+{
+    return (withoutSurroundingSpaces(nameOf(state, student)) + kFullWidthSpace.repeated(4)).left(5);
+}
+
+QString secondsField(int seconds) { return lastOf(5, 6, QString::number(seconds) + u'秒'); }
+
+// A record's date, none when the number is no date at all.
+QDate dateOfRecord(double entryDate)
+{
+    constexpr double kFarDays = 1e8;
+    if (!std::isfinite(entryDate) || std::abs(entryDate) > kFarDays)
+        return {};
+    return kDayZero.addDays(static_cast<qint64>(std::floor(entryDate)));
+}
+
+// The time of day of a record, to the nearest second; a time that rounds
+// up to midnight reads as 0:00:00, as the next day's start.
+QTime timeOfRecord(double entryTime)
+{
+    constexpr int kSecondsPerDay = 86400;
+    if (!std::isfinite(entryTime))
+        return QTime(0, 0);
+    const double fraction = entryTime - std::floor(entryTime);
+    const int seconds = static_cast<int>(std::lround(fraction * kSecondsPerDay)) % kSecondsPerDay;
+    return QTime(0, 0).addSecs(seconds);
+}
+
+QString timeOfDayField(double entryTime) { return timeOfRecord(entryTime).toString(u"hh:mm"_s); }
+QString dateField(const QDate& date) { return date.toString(u"MM/dd"_s); }
+
+// A record that has a column and a student in the tables.
+bool listable(const ListingInputs& inputs, const LoadedResult& record)
+{
+    return record.Level >= 1 && record.Level <= inputs.levelCount && record.Level <= kMaxLevel &&
+           inStudentTables(record.StudentNo);
+}
+
+LevelLines emptyLevelLines(const ListingInputs& inputs)
+{
+    return LevelLines(static_cast<std::size_t>(std::clamp(inputs.levelCount, 0, kMaxLevel)) + 1);
+}
+
+int listPoints(const ListingInputs& inputs, const LoadedResult& record)
+{
+    return ListRunPoints(record.Seconds, inputs.state.Criteria.TargetTime[static_cast<std::size_t>(record.Level)]);
+}
+
+// Marks both sides of the name.
+QString markedName(const ListingInputs& inputs, int student)
+{
+    const QString mark = markOf(inputs, student);
+    return mark + runNameField(inputs.state, student) + mark;
+}
+} // namespace
+
+QString GradeMark(int gradeNumber)
+{
+    static const std::array<QString, 9> marks{u"①"_s, u"②"_s, u"③"_s, u"④"_s, u"⑤"_s,
+                                              u"⑥"_s, u"Ⅰ"_s, u"Ⅱ"_s, u"Ⅲ"_s};
+    if (gradeNumber >= 1 && gradeNumber <= 9)
+        return marks[static_cast<std::size_t>(gradeNumber - 1)];
+    return kFullWidthSpace;
+}
+
+bool GradeFilterPasses(const QString& classText, int gradeNumber)
+{
+    if (classText == u"全学年"_s || classText == u"家族"_s)
+        return true;
+    if (classText == u"小学生全体"_s)
+        return gradeNumber >= 1 && gradeNumber <= 6;
+    if (classText == u"中学生全体"_s)
+        return gradeNumber >= 7 && gradeNumber <= 9;
+    static const std::array<std::pair<QString, int>, 9> singleGrades{{
+        {u"小１"_s, 1}, {u"小２"_s, 2}, {u"小３"_s, 3}, {u"小４"_s, 4}, {u"小５"_s, 5}, {u"小６"_s, 6},
+        {u"中１"_s, 7}, {u"中２"_s, 8}, {u"中３"_s, 9},
+    }};
+    for (const auto& [text, grade] : singleGrades)
+        if (classText == text)
+            return gradeNumber == grade;
+    return false;
+}
+
+int ListRunPoints(int seconds, int targetTime)
+{
+    if (seconds >= kOnlyFailedRuns)
+        return 0;
+    return RunPoints(seconds, targetTime);
+}
+
+// Ties keep their order, so students with equal keys stay in roster order.
+void RankingSort(std::vector<RankingEntry>& entries)
+{
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const RankingEntry& a, const RankingEntry& b) { return a.key < b.key; });
+}
+
+QStringList timeRankingLines(const ListingInputs& inputs, int level)
+{
+    const SharedState& state = inputs.state;
+    std::vector<RankingEntry> entries;
+    entries.reserve(state.RosterNumbers.size());
+    for (const int student : state.RosterNumbers)
+        if (inStudentTables(student))
+            entries.push_back({state.BestTime(level, student), student});
+    RankingSort(entries);
+
+    QStringList lines;
+    qint64 rank = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const auto [key, student] = entries[i];
+        // The rank counts every roster entry, shown or not; a tie shares
+        // the rank of the first of its group.
+        if (i == 0 || key != entries[i - 1].key)
+            rank = static_cast<qint64>(i) + 1;
+        if (!studentShown(inputs, student))
+            continue;
+        const QString head = markOf(inputs, student) + rankingNameField(state, student);
+        const QString tail = u' ' + (student == state.CurrentStudentNo ? kCurrentMark : kFullWidthSpace);
+        if (key == kOnlyFailedRuns)
+            lines << rankField(rank) + head + u"*失敗*"_s + tail;
+        else if (key == kNoTime)
+            lines << u"--"_s + head + u"------"_s + tail;
+        else
+            lines << rankField(rank) + head + lastOf(6, 4, key) + tail;
+    }
+    return lines;
+}
+
+QStringList pointsRankingLines(const ListingInputs& inputs, int level, int pointsOrder)
+{
+    const SharedState& state = inputs.state;
+    const bool byToday = pointsOrder == 2;
+    struct Entry {
+        std::int32_t primary;
+        std::int32_t secondary;
+        int studentNo;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(state.RosterNumbers.size());
+    for (const int student : state.RosterNumbers) {
+        if (!inStudentTables(student))
+            continue;
+        const StudentTallies& tallies = state.Tallies(level, student);
+        entries.push_back(byToday ? Entry{tallies.TodayPoints, tallies.TotalPoints, student}
+                                  : Entry{tallies.TotalPoints, tallies.TodayPoints, student});
+    }
+    // Most points first, the other figure breaking ties, then roster order.
+    // Compared as a pair rather than folded into one number, so that a
+    // student's total of 1000 points or more cannot outweigh a point more today.
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        return a.primary != b.primary ? a.primary > b.primary : a.secondary > b.secondary;
+    });
+
+    QStringList lines;
+    qint64 rank = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const Entry& entry = entries[i];
+        if (i == 0 || entry.primary != entries[i - 1].primary)
+            rank = static_cast<qint64>(i) + 1;
+        const StudentTallies& tallies = state.Tallies(level, entry.studentNo);
+        if (byToday && tallies.TodayPoints == 0)
+            continue;
+        if (!studentShown(inputs, entry.studentNo))
+            continue;
+        lines << rankField(rank) + markOf(inputs, entry.studentNo) + rankingNameField(state, entry.studentNo) +
+                     lastOf(3, 4, tallies.TodayPoints) + u'/' + lastOf(5, 4, tallies.TotalPoints);
+    }
+    return lines;
+}
+
+LevelLines todayListLines(const ListingInputs& inputs, const std::vector<LoadedResult>& records)
+{
+    LevelLines lines = emptyLevelLines(inputs);
+    const double today = entryDateOf(inputs.today);
+    for (const LoadedResult& record : records) {
+        if (!listable(inputs, record) || record.EntryDate != today || !studentShown(inputs, record.StudentNo))
+            continue;
+        const QString who = markedName(inputs, record.StudentNo);
+        const QString time = timeOfDayField(record.EntryTime);
+        QStringList& list = lines[static_cast<std::size_t>(record.Level)];
+        if (record.Seconds >= kTimedOutSeconds)
+            list << kFullWidthSpace.repeated(2) + kFailedRun + u' ' + time + who;
+        else
+            list << secondsField(record.Seconds) + u' ' + time + who +
+                        QString::number(listPoints(inputs, record));
+    }
+    return lines;
+}
+
+LevelLines periodListLines(const ListingInputs& inputs, const std::vector<LoadedResult>& records,
+                           int periodDays, int displayMode)
+{
+    LevelLines lines = emptyLevelLines(inputs);
+    const double firstExcluded = entryDateOf(inputs.today) - periodDays;
+    for (const LoadedResult& record : records) {
+        if (!listable(inputs, record) || !(record.EntryDate > firstExcluded) ||
+            !studentShown(inputs, record.StudentNo))
+            continue;
+        const QDate date = dateOfRecord(record.EntryDate);
+        if (!date.isValid())
+            continue;
+        const QString dateAndWho = dateField(date) + markedName(inputs, record.StudentNo);
+        QStringList& list = lines[static_cast<std::size_t>(record.Level)];
+        const int points = listPoints(inputs, record);
+        if (record.Seconds >= kTimedOutSeconds)
+            list << kFullWidthSpace.repeated(2) + kFailedRun + u' ' + dateAndWho;
+        else if (displayMode == 2)
+            list << lastOf(5, 6, points) + u' ' + dateAndWho + QString::number(record.Seconds) + u'秒';
+        else
+            list << secondsField(record.Seconds) + u' ' + dateAndWho + QString::number(points);
+    }
+    return lines;
+}
+
+LevelLines individualListLines(const ListingInputs& inputs, const std::vector<LoadedResult>& records)
+{
+    LevelLines lines = emptyLevelLines(inputs);
+    const int student = inputs.state.CurrentStudentNo;
+    if (!inStudentTables(student) || !studentShown(inputs, student))
+        return lines;
+    const double firstExcluded = entryDateOf(inputs.today) - kIndividualDays;
+    for (const LoadedResult& record : records) {
+        if (record.StudentNo != student || !listable(inputs, record) || !(record.EntryDate > firstExcluded))
+            continue;
+        const QDate date = dateOfRecord(record.EntryDate);
+        if (!date.isValid())
+            continue;
+        // A time-out keeps its date and time and shows "×" where the
+        // seconds stand, right-aligned in the same columns.
+        const QString seconds = record.Seconds >= kTimedOutSeconds ? kFullWidthSpace.repeated(2) + kFailedRun
+                                                                   : secondsField(record.Seconds);
+        lines[static_cast<std::size_t>(record.Level)]
+            << date.toString(u"yyyy/MM/dd"_s) + u' ' + timeOfRecord(record.EntryTime).toString(u"H:mm:ss"_s) +
+                   seconds;
+    }
+    return lines;
+}
+
+int PeriodDays(int periodChoice, int dayOfWeek)
+{
+    // The week starts on Monday: Monday reaches back one day (today only),
+    // Sunday seven.
+    switch (periodChoice) {
+    case 1:
+        return dayOfWeek;
+    case 2:
+        return dayOfWeek + 7;
+    case 3:
+        return 30;
+    case 4:
+        return 365;
+    case 5:
+        return kIndividualDays;
+    default:
+        return 0; // no period: nothing is dated within it
+    }
+}
+
+std::optional<unsigned> listColour(const QStringList& lines, int targetTime, int minimumTime)
+{
+    std::optional<unsigned> colour;
+    for (const QString& line : lines) {
+        if (line.mid(2, 1) == kFailedRun)
+            continue;
+        // The seconds field without its first character: a four-digit time
+        // loses its first digit here (1234 seconds colour as 234).
+        const double seconds = leadingNumber(line.mid(1, 4));
+        if (seconds <= targetTime)
+            colour = 0x00C000u;
+        else if (seconds <= minimumTime)
+            colour = 0xC0FFC0u;
+        else
+            colour = 0xC0C0C0u;
+    }
+    return colour;
+}
