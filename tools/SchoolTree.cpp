@@ -156,12 +156,13 @@ constexpr DemoCriteria kDemoCriteria[] = {
 };
 constexpr int kDemoLevels = std::size(kDemoCriteria);
 
-QStringList criteriaLines()
+QStringList criteriaLines(const QMap<int, int>& minimumTimes)
 {
     QStringList lines{u"目標Time,最低Time,ｸﾘｱﾎﾟｲﾝﾄ,ｸﾘｱ回数,ﾎﾟｲﾝﾄ倍率,禁回,禁点,判期間,禁期間,,,"_s};
-    for (const DemoCriteria& level : kDemoCriteria)
+    for (int number = 1; number <= kDemoLevels; ++number) {
+        const DemoCriteria& level = kDemoCriteria[number - 1];
         lines << u"%1,%2,%3,%4,%5,%6,%7,%8,%9,,,"_s.arg(level.targetTime)
-                     .arg(level.minimumTime)
+                     .arg(minimumTimes.value(number, level.minimumTime))
                      .arg(level.clearPoints)
                      .arg(level.clearCount)
                      .arg(QLatin1String(level.multiplier))
@@ -169,6 +170,7 @@ QStringList criteriaLines()
                      .arg(level.limitPoints)
                      .arg(level.judgeDays)
                      .arg(level.limitDays);
+    }
     return lines;
 }
 
@@ -482,6 +484,12 @@ QString writeDemoSchool(const QString& root, const DemoSchoolOptions& options)
     const QString menuFolder = joinPath(absoluteRoot, kMenuFolderName);
     if (!fitsCp932(data))
         return u"The path file cannot hold %1: not in code page 932"_s.arg(data);
+    for (auto time = options.minimumTimes.cbegin(); time != options.minimumTimes.cend(); ++time) {
+        if (time.key() < 1 || time.key() > kDemoLevels)
+            return u"No level %1 in the criteria table (levels 1 to %2)"_s.arg(time.key()).arg(kDemoLevels);
+        if (time.value() < 1)
+            return u"A minimum time of %1 s for level %2: at least 1 s"_s.arg(time.value()).arg(time.key());
+    }
 
     const std::function<QString()> steps[] = {
         [&] { return makeFolder(programFolder(absoluteRoot)); },
@@ -491,7 +499,9 @@ QString writeDemoSchool(const QString& root, const DemoSchoolOptions& options)
         [&] { return writeTextFile(joinPath(absoluteRoot, u"パスデータ.txt"_s), pathFileLines(data)); },
         [&] { return writeTextFile(joinPath(data, u"共通データ.txt"_s), commonSettingsLines()); },
         [&] { return writeTextFile(joinPath(data, u"新名簿.txt"_s), rosterLines(options.today)); },
-        [&] { return writeTextFile(joinPath(programData, u"タイム回数データ.txt"_s), criteriaLines()); },
+        [&] {
+            return writeTextFile(joinPath(programData, u"タイム回数データ.txt"_s), criteriaLines(options.minimumTimes));
+        },
         [&] { return writeTextFile(joinPath(soundFolder, u"新音ファイル.txt"_s), soundTableLines()); },
         [&] { return writeRecordings(soundFolder); },
         [&] { return writeMenuStandIn(menuFolder); },

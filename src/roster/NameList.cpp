@@ -1,5 +1,7 @@
 #include "roster/NameList.h"
 
+#include "foundation/TextColumns.h"
+
 #include <QHash>
 
 #include <algorithm>
@@ -12,23 +14,16 @@ namespace {
 constexpr int kListedLinesLimit = 5000;
 const QChar kFullWidthSpace = u'　';
 
-// The last `width` characters of the number after `spaces` spaces: wider
-// numbers lose their leading digits.
-QString rightAligned(int value, int spaces, int width)
-{
-    return (QString(spaces, u' ') + QString::number(value)).right(width);
-}
-
-QString todayRunsText(int n) { return n != 0 ? rightAligned(n, 2, 3) + u'回' : QString(5, u' '); }
+QString todayRunsText(int n) { return n != 0 ? lastOf(3, 2, n) + u'回' : QString(5, u' '); }
 QString todayPointsText(int n)
 {
-    return n != 0 ? rightAligned(n, 3, 4) : QStringLiteral("  ") + kFullWidthSpace;
+    return n != 0 ? lastOf(4, 3, n) : QStringLiteral("  ") + kFullWidthSpace;
 }
 QString runsText(int n)
 {
-    return n != 0 ? rightAligned(n, 6, 5) + u'回' : QString(5, u' ') + kFullWidthSpace;
+    return n != 0 ? lastOf(5, 6, n) + u'回' : QString(5, u' ') + kFullWidthSpace;
 }
-QString pointsText(int n) { return n != 0 ? rightAligned(n, 6, 7) : QString(7, u' '); }
+QString pointsText(int n) { return n != 0 ? lastOf(7, 6, n) : QString(7, u' '); }
 
 std::pair<QString, QString> figureTexts(const StudentFigures& f, int displayOption)
 {
@@ -38,18 +33,6 @@ std::pair<QString, QString> figureTexts(const StudentFigures& f, int displayOpti
     case 2: return {todayPointsText(f.TodayPoints), todayRunsText(f.TodayRuns)};
     default: return {pointsText(f.Points), runsText(f.Runs)};
     }
-}
-
-// Only half-width spaces: the full-width filler belongs to the row.
-QString withoutHalfWidthSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
 }
 
 bool isValidDisplayOption(int displayOption) { return displayOption >= 0 && displayOption < kDisplayOptions; }

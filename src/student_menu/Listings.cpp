@@ -1,7 +1,9 @@
 #include "student_menu/Listings.h"
 
+#include "foundation/TextColumns.h"
 #include "platform/TextFile.h"
 #include "results/Evaluation.h"
+#include "roster/NameList.h"
 #include "roster/Roster.h"
 
 #include <algorithm>
@@ -23,29 +25,6 @@ constexpr int kIndividualDays = 3650;
 const QDate kDayZero(1899, 12, 30);
 
 bool inStudentTables(int student) { return student >= 0 && student <= kMaxStudentNo; }
-
-// The text v after `spaces` half-width spaces, cut to its last `width`
-// characters: numbers are right-aligned, and wider ones lose their
-// leading digits.
-QString lastOf(int width, int spaces, const QString& v) { return (QString(spaces, u' ') + v).right(width); }
-QString lastOf(int width, int spaces, qint64 v) { return lastOf(width, spaces, QString::number(v)); }
-
-// Only half-width spaces are padding: a full-width space belongs to the name.
-QString withoutTrailingSpaces(const QString& text)
-{
-    qsizetype end = text.size();
-    while (end > 0 && text[end - 1] == u' ')
-        --end;
-    return text.left(end);
-}
-QString withoutSurroundingSpaces(const QString& text)
-{
-    const QString right = withoutTrailingSpaces(text);
-    qsizetype start = 0;
-    while (start < right.size() && right[start] == u' ')
-        ++start;
-    return right.mid(start);
-}
 
 QString rankField(qint64 rank) { return QString::number(rank).right(2); }
 
@@ -71,12 +50,12 @@ const QString& nameOf(const SharedState& state, int student)
 
 QString rankingNameField(const SharedState& state, int student)
 {
-    return (withoutTrailingSpaces(nameOf(state, student)) + kFullWidthSpace.repeated(6)).left(5);
+    return (withoutTrailingHalfWidthSpaces(nameOf(state, student)) + kFullWidthSpace.repeated(6)).left(5);
 }
 
 QString runNameField(const SharedState& state, int student)
 {
-    return (withoutSurroundingSpaces(nameOf(state, student)) + kFullWidthSpace.repeated(4)).left(5);
+    return (withoutHalfWidthSpaces(nameOf(state, student)) + kFullWidthSpace.repeated(4)).left(5);
 }
 
 QString secondsField(int seconds) { return lastOf(5, 6, QString::number(seconds) + u'秒'); }
@@ -141,20 +120,7 @@ QString GradeMark(int gradeNumber)
 
 bool GradeFilterPasses(const QString& classText, int gradeNumber)
 {
-    if (classText == u"全学年"_s || classText == u"家族"_s)
-        return true;
-    if (classText == u"小学生全体"_s)
-        return gradeNumber >= 1 && gradeNumber <= 6;
-    if (classText == u"中学生全体"_s)
-        return gradeNumber >= 7 && gradeNumber <= 9;
-    static const std::array<std::pair<QString, int>, 9> singleGrades{{
-        {u"小１"_s, 1}, {u"小２"_s, 2}, {u"小３"_s, 3}, {u"小４"_s, 4}, {u"小５"_s, 5}, {u"小６"_s, 6},
-        {u"中１"_s, 7}, {u"中２"_s, 8}, {u"中３"_s, 9},
-    }};
-    for (const auto& [text, grade] : singleGrades)
-        if (classText == text)
-            return gradeNumber == grade;
-    return false;
+    return classText == u"家族"_s || classShowsGrade(classText, gradeNumber);
 }
 
 int ListRunPoints(int seconds, int targetTime)

@@ -113,6 +113,29 @@ TEST_F(DemoSchoolTest, CriteriaTableHasTitlesAndFiveSensibleLevels)
     }
 }
 
+// Whole-program tests shorten one level's time limit; the rest of the table
+// stays the demo's.
+TEST(DemoSchoolCriteriaTest, MinimumTimeOfOneLevelCanBeSet)
+{
+    QTemporaryDir temporary;
+    const QString plain = temporary.path() + u"/plain"_s, quick = temporary.path() + u"/quick"_s;
+    ASSERT_EQ(writeDemoSchool(plain, {QDate(2025, 6, 10)}), QString());
+    ASSERT_EQ(writeDemoSchool(quick, {QDate(2025, 6, 10), 0, {{1, 2}}}), QString());
+    const auto table = [](const QString& root) {
+        return readItemLines(dataRoot(root) + u"ミナモドリル/タイム回数データ.txt"_s);
+    };
+    QList<QStringList> expected = table(plain);
+    ASSERT_EQ(expected.size(), 6);
+    expected[1][1] = u"2"_s;
+    EXPECT_EQ(table(quick), expected);
+
+    for (const QMap<int, int>& refused : {QMap<int, int>{{0, 2}}, QMap<int, int>{{6, 2}}, QMap<int, int>{{1, 0}}}) {
+        const QString root = temporary.path() + u"/refused"_s;
+        EXPECT_NE(writeDemoSchool(root, {QDate(2025, 6, 10), 0, refused}), QString()) << refused.firstKey();
+        EXPECT_FALSE(QFileInfo::exists(root)) << "nothing written before the check";
+    }
+}
+
 // The roster must give the name list something to show in every class
 // choice, on either side of the school year's start.
 TEST(DemoSchoolRosterTest, SpansKindergartenToSecondaryPlusTeachers)

@@ -1,0 +1,261 @@
+// The student menu screen: its columns, what an activation shows, the
+// keys and clicks that start a run or go back, the views and the locks.
+#include "student_menu/seisekitime1.h"
+
+#include "foundation/LevelCatalogue.h"
+#include "foundation/ScreenLayout.h"
+#include "foundation/ScreenNames.h"
+#include "results/ResultsFile.h"
+#include "student_menu/LevelColumns.h"
+
+#include "results/ResultsTestSupport.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr int kStudent = 21;
+constexpr int kClassmate = 22;
+constexpr int kOlder = 18;
+
+class StudentMenu : public ::testing::Test {
+protected:
+    ResultsTest test;
+    int drillStarts = 0;
+    int nameLists = 0;
+
+    void SetUp() override
+    {
+        SharedState& state = test.state;
+        fillLevelCatalogue(state);
+        state.AllLevelsOpen = true;
+        state.SchoolName = u"みなも塾"_s;
+        state.SchoolYear = 2026;
+        state.SelectedClass = u"全学年"_s;
+        state.CurrentStudentNo = kStudent;
+        state.CurrentStudentName = u"清水　心春"_s.leftJustified(20);
+        state.CurrentStudentGrade = u"小２"_s;
+        state.LoginTime = 36000 - 5 * 60; // signed in five minutes before 10:00
+        for (const auto& [student, name, grade] :
+             {std::tuple{kStudent, u"清水　心春"_s, 2}, {kClassmate, u"山崎　陸"_s, 2}, {kOlder, u"井上大和"_s, 3}}) {
+            state.RosterNumbers.push_back(student);
+            state.StudentNames[student] = name.leftJustified(20);
+            state.StudentBirthYears[student] = 2026 - grade - 6;
+        }
+        for (int level = 1; level <= 5; ++level) {
+            CriteriaTable& criteria = state.Criteria;
+            criteria.TargetTime[level] = 60;
+            criteria.MinimumTime[level] = 90;
+            criteria.ClearPoints[level] = 9999;
+            criteria.PointMultiplier[level] = 1;
+            criteria.JudgeDays[level] = 7;
+            criteria.LimitDays[level] = 1;
+        }
+        Navigator& navigator = test.navigator;
+        navigator.registerScreen(ScreenNames::seisekitime1,
+                                 [this] { return std::make_unique<seisekitime1>(test.context); });
+        navigator.registerScreen(ScreenNames::MainFrm, [this] { return std::make_unique<RecordingScreen>(&drillStarts); });
+        navigator.registerScreen(ScreenNames::namesel, [this] { return std::make_unique<RecordingScreen>(&nameLists); });
+    }
+    void TearDown() override { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+    void history(const std::vector<ResultRecord>& records) { test.files.put(kTestResultsFile, recordBytes(records)); }
+    ResultRecord run(int student, int level, int seconds, int daysAgo = 0) const
+    {
+        return runRecord(test.today().addDays(-daysAgo), student, level, seconds);
+    }
+
+    seisekitime1& open()
+    {
+        test.navigator.show(ScreenNames::seisekitime1);
+        return test.navigator.screen<seisekitime1>(ScreenNames::seisekitime1);
+    }
+
+    static QStringList lines(const seisekitime1& menu, int level)
+    {
+        QStringList texts;
+        for (int row = 0; row < menu.List5[level]->count(); ++row)
+            texts << menu.List5[level]->item(row)->text();
+        return texts;
+    }
+
+    ListingInputs inputs(const QString& classText = u"全学年"_s) const
+    {
+        return ListingInputs{test.state, classText, 5, test.today()};
+    }
+};
+
+TEST_F(StudentMenu, OpensOnThePointsRankingWithTheStudentsFigures)
+{
+    history({run(kStudent, 1, 40, 3), run(kStudent, 1, 45), run(kStudent, 1, 50), run(kClassmate, 1, 30)});
+    seisekitime1& menu = open();
+    EXPECT_EQ(menu.windowTitle(), u"elvanto"_s);
+    EXPECT_EQ(menu.Label11->text(), u"ミナモドリル"_s);
+    EXPECT_EQ(menu.Label12->text(), u"小２ 清水　心春"_s);
+    EXPECT_EQ(menu.Label13->text(), u"みなも塾:21"_s);
+    EXPECT_EQ(menu.Label17->text(), u"起動後5分"_s);
+    EXPECT_EQ(menu.Label18->text(), u"本日総回数＝2回"_s);
+    EXPECT_TRUE(menu.Option2[1]->isChecked());
+    EXPECT_TRUE(menu.Option1[1]->isChecked());
+    EXPECT_EQ(menu.Option1[1]->text(), u"累計順"_s);
+    EXPECT_EQ(menu.Option1[2]->text(), u"本日順"_s);
+    EXPECT_EQ(menu.Label5->text(), u"獲得ポイント（今まで順位）"_s);
+    EXPECT_EQ(lines(menu, 1), pointsRankingLines(inputs(), 1, 1));
+    ASSERT_EQ(lines(menu, 1).size(), 3);
+    EXPECT_TRUE(lines(menu, 1)[0].contains(u"●清水"_s)); // most points so far
+    EXPECT_EQ(menu.Combo1->currentText(), u"全学年"_s);
+    EXPECT_EQ(menu.Combo2->count(), 5);
+    EXPECT_EQ(menu.Combo2->currentText(), u"　　１ヶ月間の全成績"_s);
+    EXPECT_EQ(menu.Combo2->itemText(4), u"　　今までの全成績\""_s);
+    EXPECT_TRUE(menu.Combo2->isHidden());
+
+    const StudentTallies& tallies = std::as_const(test.state).Tallies(1, kStudent);
+    EXPECT_EQ(menu.Label14[1]->text(), u"2回/%1点"_s.arg(tallies.TodayPoints));
+    EXPECT_EQ(menu.Label15[1]->text(), u"3回/%1点"_s.arg(tallies.TotalPoints));
+    EXPECT_EQ(menu.Label14[2]->text(), u"-----"_s);
+    EXPECT_EQ(menu.Label15[2]->text(), u"------"_s);
+    EXPECT_EQ(menu.Label7[1]->text(), u"目標=60秒 --------"_s);
+    EXPECT_EQ(menu.Label8[1]->text(), u"最近7日=3回 / %1点"_s.arg(tallies.JudgePoints));
+    EXPECT_EQ(menu.Command4[3]->text(), u"ｽﾀｰﾄ(&3)"_s);
+    EXPECT_TRUE(menu.Picture2->isHidden());
+    EXPECT_TRUE(menu.KeysEnabled);
+    for (int level = 1; level <= 5; ++level)
+        EXPECT_TRUE(menu.Command4[level]->isEnabled()) << level;
+}
+
+TEST_F(StudentMenu, FiveLevelsShowFourColumnsAndScroll)
+{
+    seisekitime1& menu = open();
+    EXPECT_FALSE(menu.HScroll1->isHidden());
+    EXPECT_EQ(menu.HScroll1->maximum(), 2);
+    EXPECT_EQ(menu.List5[1]->x(), kFirstColumnLeft / kTwipsPerPixel);
+    EXPECT_EQ(menu.List5[4]->x(), (kFirstColumnLeft + 3 * 3456) / kTwipsPerPixel);
+    EXPECT_EQ(menu.List5[5]->x(), (kFirstColumnLeft + 4 * 3456) / kTwipsPerPixel);
+
+    menu.HScroll1->setValue(2);
+    EXPECT_EQ(test.state.ScrollStart, 2);
+    EXPECT_GE(menu.List5[1]->x(), kScreenWidth); // parked out of view
+    EXPECT_EQ(menu.Command4[2]->x(), kFirstColumnLeft / kTwipsPerPixel);
+    EXPECT_EQ(menu.Label3[2]->x(), menu.Command4[2]->x() + 3456 / 5 / kTwipsPerPixel);
+
+    // The scroll position outlives the screen.
+    test.navigator.close(ScreenNames::seisekitime1);
+    EXPECT_EQ(open().HScroll1->value(), 2);
+    EXPECT_EQ(test.state.ScrollStart, 2);
+}
+
+TEST_F(StudentMenu, ThreeLevelsShareTheWidthWithoutAScrollBar)
+{
+    test.state.LevelCount = 3;
+    seisekitime1& menu = open();
+    EXPECT_TRUE(menu.HScroll1->isHidden());
+    EXPECT_EQ(menu.List5.size(), 4u);
+    EXPECT_EQ(menu.List5[2]->x() - menu.List5[1]->x(), 4864 / kTwipsPerPixel);
+    EXPECT_EQ(menu.Label18->text(), u"本日総回数＝0回"_s);
+}
+
+TEST_F(StudentMenu, LevelKeysStartRunsAndZeroGoesBack)
+{
+    seisekitime1& menu = open();
+    QTest::keyClick(menu.Combo1, Qt::Key_A); // no level 10
+    QTest::keyClick(&menu, Qt::Key_6);
+    EXPECT_EQ(drillStarts, 0);
+
+    QTest::keyClick(menu.List5[1], Qt::Key_3);
+    EXPECT_EQ(drillStarts, 1);
+    EXPECT_EQ(test.state.CurrentLevel, 3);
+    EXPECT_FALSE(menu.KeysEnabled);
+    EXPECT_FALSE(menu.Picture2->isHidden());
+    QTest::keyClick(&menu, Qt::Key_0); // ignored while the run starts
+    EXPECT_EQ(nameLists, 0);
+
+    test.navigator.show(ScreenNames::seisekitime1); // back from the run
+    EXPECT_TRUE(menu.KeysEnabled);
+    menu.Command1->setEnabled(false);
+    QTest::keyClick(&menu, Qt::Key_0);
+    EXPECT_EQ(nameLists, 0);
+    menu.Command1->setEnabled(true);
+    QTest::keyClick(&menu, Qt::Key_0);
+    EXPECT_EQ(nameLists, 1);
+}
+
+TEST_F(StudentMenu, ALevelNameClickStartsTheRunAndUnloadsTheMenu)
+{
+    seisekitime1& menu = open();
+    QTest::mouseClick(menu.Label3[2], Qt::LeftButton);
+    EXPECT_EQ(drillStarts, 1);
+    EXPECT_EQ(test.state.CurrentLevel, 2);
+    EXPECT_FALSE(test.navigator.isLoaded(ScreenNames::seisekitime1));
+}
+
+TEST_F(StudentMenu, AnOverdoneLevelIsLockedWithItsNotice)
+{
+    test.state.Criteria.LimitCount[2] = 2;
+    history({run(kStudent, 2, 50), run(kStudent, 2, 55)});
+    seisekitime1& menu = open();
+    EXPECT_FALSE(menu.Command4[2]->isEnabled());
+    EXPECT_FALSE(menu.Text1[2]->isHidden());
+    EXPECT_EQ(menu.Text1[2]->text(), u"やりすぎ禁止"_s);
+    EXPECT_FALSE(test.state.FinalLevelCleared);
+    QTest::keyClick(&menu, Qt::Key_2);
+    QTest::mouseClick(menu.Label3[2], Qt::LeftButton);
+    EXPECT_EQ(drillStarts, 0);
+    EXPECT_TRUE(menu.Command4[3]->isEnabled());
+}
+
+TEST_F(StudentMenu, TheViewsFillTheListsTheirWay)
+{
+    history({run(kOlder, 1, 70, 2), run(kStudent, 1, 45, 1), run(kClassmate, 1, 99999), run(kStudent, 1, 50)});
+    seisekitime1& menu = open();
+
+    menu.Option2[0]->click(); // time display: best times
+    EXPECT_EQ(menu.Option1[1]->text(), u"BEST表示"_s);
+    EXPECT_EQ(menu.Label5->text(), u"ベスト成績"_s);
+    EXPECT_EQ(lines(menu, 1), timeRankingLines(inputs(), 1));
+    EXPECT_EQ(menu.List5[1]->palette().color(QPalette::Base), menu.List5[2]->palette().color(QPalette::Base));
+
+    menu.Option1[2]->click(); // today's runs, coloured by the last time
+    EXPECT_EQ(menu.Label5->text(), u"本日の成績"_s);
+    const auto today = todayListLines(inputs(), ReadNewestRecords(test.context, 1000));
+    EXPECT_EQ(lines(menu, 1), today[1]);
+    ASSERT_EQ(lines(menu, 1).size(), 2);
+    EXPECT_EQ(menu.List5[1]->palette().color(QPalette::Base), colourFromBgr(0x00C000));
+
+    menu.Option1[3]->click(); // the period list
+    EXPECT_FALSE(menu.Combo2->isHidden());
+    EXPECT_EQ(lines(menu, 1).size(), 4);
+    menu.Combo2->setCurrentIndex(0);
+    emit menu.Combo2->activated(0); // this week: Wednesday 9 December reaches back three days
+    EXPECT_EQ(test.state.PeriodChoice, 1);
+    EXPECT_EQ(test.state.PeriodDays, 3);
+    EXPECT_EQ(lines(menu, 1), periodListLines(inputs(), ReadNewestRecords(test.context, 20000), 3, 1)[1]);
+
+    menu.Option2[2]->click(); // the student's own runs
+    EXPECT_EQ(menu.Label5->text(), u"個人別ﾀｲﾑ"_s);
+    EXPECT_EQ(lines(menu, 1).size(), 2);
+    EXPECT_TRUE(menu.Combo2->isHidden());
+    EXPECT_TRUE(menu.Command1->isEnabled());
+    EXPECT_TRUE(menu.Command4[1]->isEnabled());
+}
+
+TEST_F(StudentMenu, TheClassBoxFiltersEveryList)
+{
+    history({run(kOlder, 1, 70), run(kStudent, 1, 45)});
+    seisekitime1& menu = open();
+    menu.Combo1->setCurrentText(u"小３"_s);
+    emit menu.Combo1->activated(menu.Combo1->currentIndex());
+    EXPECT_EQ(lines(menu, 1), pointsRankingLines(inputs(u"小３"_s), 1, 1));
+    ASSERT_EQ(lines(menu, 1).size(), 1);
+    EXPECT_TRUE(lines(menu, 1)[0].contains(u"井上"_s));
+}
+} // namespace

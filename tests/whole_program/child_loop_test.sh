@@ -1,0 +1,196 @@
+#!/usr/bin/env bash
+# A child's loop through the built program in a real X server, on a school
+# whose level 1 times out after 10 seconds (MinimumTime 2):
+#   name list: Down selects the first (youngest) child, "1" signs in;
+#   student menu: "1" starts level 1;
+#   drill: one wrong answer, the correction acknowledged with "+" "+",
+#          then nothing until the run times out;
+#   please-wait screen, completion screen: Enter on the focused "メニューへ";
+#   student menu again: "0" back to the name list; "0" there starts the menu
+#   program with "001" and ends the program.
+# Then the results file holds exactly one new record: that child, level 1,
+# 99999 seconds (a time-out), today, now, the school code.
+# Screenshots of every screen go to the output folder given as the third
+# argument (failure.png shows the screen at a failed step).
+set -euo pipefail
+program=$1 generator=$2 out=$3
+mkdir -p "$out"
+rm -f "$out"/*.png
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+shot() { import -window root "$out/$1.png" 2>/dev/null || true; }
+fail() {
+  [ -n "${DISPLAY:-}" ] && shot failure
+  echo "FAIL: $*"
+  exit 1
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+
+# ---------------------------------------------------------------- the school
+school="$work/school"
+"$generator" "$school" --minimum-time 1=2 >/dev/null || fail "the school tree could not be generated"
+cp "$program" "$school/ミナモドリル/"
+data="$school/データ"
+results="$data/ミナモドリル/成績累積データ.dat"
+criteria_line=$(sed -n 2p "$data/ミナモドリル/タイム回数データ.txt" | tr -d '\r')
+[ "$(cut -d, -f2 <<<"$criteria_line")" = 2 ] || fail "level 1's MinimumTime is not 2: $criteria_line"
+
+# Item 2 of the common settings starts with the five-digit school code;
+# item 3 = 1 lists the children of status 2 too.
+school_code=$(LC_ALL=C sed -n '2{s/^"//;p;}' "$data/共通データ.txt" | head -c 5)
+[[ $school_code =~ ^[0-9]{5}$ ]] || fail "no school code in 共通データ.txt: '$school_code'"
+list_status2=$(LC_ALL=C sed -n '3{s/["\r]//g;p;}' "$data/共通データ.txt")
+
+# The name list runs youngest first: Down from the header selects the listed
+# child with the latest birth year. A tie would leave the order to the names.
+child=$(LC_ALL=C awk -F, -v status2="$list_status2" '
+  { sub(/\r$/, "") }
+  $6 == 0 || ($6 == 2 && status2 == 1) {
+    if (no == "" || $2 + 0 > latest) { latest = $2 + 0; no = $1; ties = 0 }
+    else if ($2 + 0 == latest) ties++
+  }
+  END { if (no == "" || ties) exit 1; print no }' "$data/新名簿.txt") ||
+  fail "the roster has no single youngest listed child"
+records_before=0
+[ -f "$results" ] && records_before=$(( $(stat -c %s "$results") / 44 ))
+
+# ----------------------------------------------------------------- windows
+visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
+
+wait_for_window() { # $1: window name pattern; prints the window id
+  timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+}
+
+# A window matching $1 other than $2, once $2 is no longer visible; prints its id.
+wait_for_replacement() { # $1: pattern, $2: the window that must go, $3: tenths of a second
+  local ids new
+  for _ in $(seq "$3"); do
+    ids=$(visible "$1")
+    if ! grep -qx "$2" <<<"$ids"; then
+      new=$(grep -vx "$2" <<<"$ids" | head -n 1 || true)
+      [ -n "$new" ] && { echo "$new"; return 0; }
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+wait_until_gone() { # $1: pattern, $2: tenths of a second
+  for _ in $(seq "$2"); do
+    [ -z "$(visible "$1")" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+seconds_now() { echo $(( $(date +%s) - $(date -d 'today 00:00' +%s) )); }
+today_serial() { echo $(( $(date -u -d "$(date +%F)" +%s) / 86400 + 25569 )); }
+millis() { echo $(( $(date +%s%N) / 1000000 )); }
+
+# ------------------------------------------------------------- the loop
+day_before=$(today_serial)
+"$school/ミナモドリル/ミナモドリル" &
+app=$!; pids+=($app)
+
+names=$(wait_for_window '^elvanto$') || fail "name list: it did not appear"
+sleep 0.5
+shot 1-name-list
+xdotool windowfocus --sync "$names" key Down 1
+
+if ! menu=$(wait_for_replacement '^elvanto$' "$names" 200); then
+  grep -qx "$names" <<<"$(visible '^elvanto$')" && fail "name list: Down and \"1\" did not sign in"
+  fail "student menu: signing in left the name list, but no student menu (\"elvanto\") came"
+fi
+sleep 1 # the menu takes keys once it has filled its columns
+shot 2-menu
+xdotool windowfocus --sync "$menu" key 1
+
+drill=$(wait_for_window '^楠野塾$') || fail "student menu: \"1\" did not start a run of level 1"
+drill_seen=$(millis) run_from=$(seconds_now)
+sleep 1
+# Every answer of level 1 is a single digit: 99 is wrong whatever was asked.
+xdotool windowfocus --sync "$drill" key 9 9 space
+sleep 1
+shot 3-drill-correction
+xdotool windowfocus --sync "$drill" key plus plus
+sleep 0.5
+shot 4-drill-after-correction
+
+# No more keys: the run times out after 10 seconds and is recorded behind
+# the please-wait screen, which stays for a second.
+for _ in $(seq 300); do [ -n "$(visible '^Form1$')" ] && break; sleep 0.1; done
+[ -n "$(visible '^Form1$')" ] || fail "drill: no please-wait screen within 30 s of the run's start"
+timed_out_after=$(( $(millis) - drill_seen ))
+shot 5-time-out-please-wait
+echo "time-out recorded ${timed_out_after} ms after the drill appeared"
+# The clock ticks each second from the run's start; the window is seen a
+# little after that start and the please-wait screen a little after the tick.
+(( timed_out_after >= 9000 && timed_out_after <= 11500 )) ||
+  fail "drill: the run ended ${timed_out_after} ms after the drill appeared, expected at its 10 s limit"
+
+done_screen=$(wait_for_window '^終了$') || fail "completion: no completion screen (\"終了\") after the time-out"
+run_to=$(seconds_now)
+wait_until_gone '^Form1$' 50 || fail "completion: the please-wait screen stayed over it"
+sleep 1 # "メニューへ" appears, with the focus, half a second after the screen
+shot 6-completion
+xdotool windowfocus --sync "$done_screen" key Return
+
+wait_until_gone '^終了$' 100 || fail "completion: Enter on \"メニューへ\" did not leave it"
+menu=$(wait_for_window '^elvanto$') || fail "student menu: not back after \"メニューへ\""
+sleep 1
+shot 7-menu-again
+xdotool windowfocus --sync "$menu" key 0
+
+names=$(wait_for_replacement '^elvanto$' "$menu" 200) || fail "student menu: \"0\" did not lead back to the name list"
+sleep 0.5
+shot 8-name-list-again
+xdotool windowfocus --sync "$names" key 0
+
+status=0
+timeout 10 tail --pid="$app" -f /dev/null || fail "name list: the program did not end after \"0\""
+wait "$app" || status=$?
+[ "$status" -eq 0 ] || fail "exit status $status after leaving for the menu program"
+for _ in $(seq 50); do [ -s "$school/起動/menu-started.log" ] && break; sleep 0.1; done
+[ "$(cat "$school/起動/menu-started.log" 2>/dev/null)" = "001" ] ||
+  fail "the menu program was not started once with 001: '$(cat "$school/起動/menu-started.log" 2>/dev/null)'"
+day_after=$(today_serial)
+
+# ---------------------------------------------------------- the record
+[ -f "$results" ] || fail "no results file after the run"
+size=$(stat -c %s "$results")
+[ "$size" -eq $(( (records_before + 1) * 44 )) ] ||
+  fail "results file of $size bytes: expected exactly one new 44-byte record after $records_before"
+at=$(( records_before * 44 ))
+field() { od -A n -t "$1" -j $(( at + $2 )) -N "$3" "$results" | tr -s ' ' | sed 's/^ //;s/ $//'; }
+entry_date=$(field f8 0 8) entry_time=$(field f8 8 8)
+read -r student level <<<"$(field d2 16 4)"
+seconds=$(field d4 20 4)
+tail_bytes=$(od -A n -t x1 -j $(( at + 24 )) -N 20 "$results" | tr -d ' \n')
+expected_tail=$(printf '%s     0    ' "$school_code" | od -A n -t x1 | tr -d ' \n')0000000000
+echo "record: date $entry_date time $entry_time student $student level $level seconds $seconds"
+
+[ "$student" = "$child" ] || fail "record: student $student, expected $child (the first row of the name list)"
+[ "$level" = 1 ] || fail "record: level $level, expected 1"
+[ "$seconds" = 99999 ] || fail "record: $seconds seconds, expected 99999 for a time-out"
+[ "$tail_bytes" = "$expected_tail" ] ||
+  fail "record: text fields $tail_bytes, expected the school code $school_code then '     ', '0    ', five zero bytes"
+awk -v d="$entry_date" -v a="$day_before" -v b="$day_after" 'BEGIN { exit !(d == a || d == b) }' ||
+  fail "record: date $entry_date, expected today ($day_before)"
+# Stamped between the run's start and the completion screen (a day
+# boundary crossed during the test is not checked).
+if [ "$day_before" = "$day_after" ]; then
+  awk -v t="$entry_time" -v from="$run_from" -v to="$run_to" \
+    'BEGIN { s = t * 86400; exit !(s >= from - 1 && s <= to + 1) }' ||
+    fail "record: time of day $entry_time, expected between ${run_from} s and ${run_to} s after midnight"
+fi
+echo "PASS"
