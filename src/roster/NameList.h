@@ -24,6 +24,12 @@ StudentFigures studentFigures(const SharedState& state, int student);
 QString nameListRow(int gradeNumber, const QString& name, const StudentFigures& figures,
                     int displayOption);
 
+// The classes of a class box, in the order the box lists them.
+inline const QStringList kClassNames = {
+    QStringLiteral("全学年"), QStringLiteral("中学生全体"), QStringLiteral("小学生全体"), QStringLiteral("中３"),
+    QStringLiteral("中２"),   QStringLiteral("中１"),       QStringLiteral("小６"),       QStringLiteral("小５"),
+    QStringLiteral("小４"),   QStringLiteral("小３"),       QStringLiteral("小２"),       QStringLiteral("小１")};
+
 // Whether a class box text shows a student of that grade.
 bool classShowsGrade(const QString& classText, int gradeNumber);
 

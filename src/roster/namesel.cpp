@@ -23,9 +23,6 @@ using namespace Qt::StringLiterals;
 namespace {
 const QString kChooseName = u"名前を選びなさい"_s;
 const QString kAllGrades = u"全学年"_s;
-const QStringList kClassNames = {u"全学年"_s, u"中学生全体"_s, u"小学生全体"_s, u"中３"_s,
-                                 u"中２"_s,   u"中１"_s,       u"小６"_s,       u"小５"_s,
-                                 u"小４"_s,   u"小３"_s,       u"小２"_s,       u"小１"_s};
 const char16_t* const kOptionCaptions[] = {u"回数(今日／今まで）", u"ポイント（今日／今まで）",
                                            u"本日（ポイント／回数）", u"今まで（ポイント／回数）"};
 
