@@ -1,6 +1,7 @@
 #include "roster/namesel.h"
 
 #include "foundation/Buttons.h"
+#include "foundation/Controls.h"
 #include "foundation/LevelCatalogue.h"
 #include "foundation/ReturnToMenu.h"
 #include "foundation/Rounding.h"
@@ -25,24 +26,6 @@ const QString kChooseName = u"名前を選びなさい"_s;
 const QString kAllGrades = u"全学年"_s;
 const char16_t* const kOptionCaptions[] = {u"回数(今日／今まで）", u"ポイント（今日／今まで）",
                                            u"本日（ポイント／回数）", u"今まで（ポイント／回数）"};
-
-QLabel* makeLabel(const QString& text, QWidget* parent, const QRect& geometry, int pointSize)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    QFont font = label->font();
-    font.setPointSize(pointSize);
-    label->setFont(font);
-    return label;
-}
-
-void fillBackground(QWidget* widget, const QColor& colour)
-{
-    widget->setAutoFillBackground(true);
-    QPalette colours = widget->palette();
-    colours.setColor(QPalette::Window, colour);
-    widget->setPalette(colours);
-}
 
 bool isKeyPress(const QEvent* event, const QString& text)
 {
@@ -219,31 +202,29 @@ void namesel::Combo1_Click()
     List1->setFocus();
 }
 
-void namesel::List1_Click()
+// Shows the chosen row in Label1, worded by `labelOf`, and its student
+// number in Label2; the header row asks for a name instead. True when a
+// student's row is chosen.
+bool namesel::showChosenRow(QString (*labelOf)(const QString&))
 {
     const int row = List1->currentRow();
     if (row < 0)
-        return;
+        return false;
     if (row == 0) {
         Label1->setText(kChooseName);
-        return;
+        return false;
     }
-    Label1->setText(selectedRowLabel(List1->item(row)->text()));
+    Label1->setText(labelOf(List1->item(row)->text()));
     Label2->setText(QString::number(studentNoOfTail(RowTails.value(row))));
+    return true;
 }
+
+void namesel::List1_Click() { showChosenRow(selectedRowLabel); }
 
 void namesel::List1_DblClick()
 {
-    const int row = List1->currentRow();
-    if (row < 0)
-        return;
-    if (row == 0) {
-        Label1->setText(kChooseName);
-        return;
-    }
-    Label1->setText(doubleClickedRowLabel(List1->item(row)->text()));
-    Label2->setText(QString::number(studentNoOfTail(RowTails.value(row))));
-    Command14_Click();
+    if (showChosenRow(doubleClickedRowLabel))
+        Command14_Click();
 }
 
 void namesel::Command14_Click()

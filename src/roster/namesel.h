@@ -56,6 +56,7 @@ private:
     void Command7_Click();
     void Label4_Click();
 
+    bool showChosenRow(QString (*labelOf)(const QString&));
     void buildControls();
     void buildOptionButtons();
     void fillClassBox();

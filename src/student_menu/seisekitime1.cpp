@@ -2,6 +2,7 @@
 
 #include "drill/RunClock.h"
 #include "foundation/Buttons.h"
+#include "foundation/Controls.h"
 #include "foundation/RunStart.h"
 #include "foundation/ScreenLayout.h"
 #include "foundation/ScreenNames.h"
@@ -53,22 +54,6 @@ QFont sizedFont(const QFont& base, int pointSize, bool bold = false)
     font.setPointSize(pointSize);
     font.setBold(bold);
     return font;
-}
-
-QLabel* makeLabel(const QString& text, QWidget* parent, const QRect& geometry, int pointSize = 11)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    label->setFont(sizedFont(label->font(), pointSize));
-    return label;
-}
-
-void fillBackground(QWidget* widget, const QColor& colour)
-{
-    widget->setAutoFillBackground(true);
-    QPalette colours = widget->palette();
-    colours.setColor(QPalette::Window, colour);
-    widget->setPalette(colours);
 }
 
 QFrame* makePanel(QWidget* parent, const QRect& geometry)

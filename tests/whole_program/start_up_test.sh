@@ -9,38 +9,11 @@
 set -euo pipefail
 program=$1 generator=$2 out=$3
 mkdir -p "$out"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/x_session.sh"
 
 new_school() { # $1: folder
   "$generator" "$1" >/dev/null
   cp "$program" "$1/ミナモドリル/"
-}
-
-wait_for_window() { # $1: window name pattern; prints the window id
-  timeout 20 xdotool search --sync --onlyvisible --name "$1" | head -n 1
-}
-
-wait_for_other_window() { # $1: window name pattern, $2: id of the window it replaces
-  for _ in $(seq 200); do
-    for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
-      [ "$id" != "$2" ] && { echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
-  return 1
 }
 
 # 1. A complete school.
@@ -52,13 +25,13 @@ wait_for_window '^(ミナモドリル|elvanto)$' >/dev/null || fail "no first sc
 echo "first screen after $(( ($(date +%s%N) - started) / 1000000 )) ms"
 names=$(wait_for_window '^elvanto$') || fail "start-up did not hand over to the name list"
 sleep 0.5
-import -window root "$out/name-list.png" 2>/dev/null || true
+shot name-list
 xdotool windowfocus --sync "$names" key Down Down 1
-menu=$(wait_for_other_window '^elvanto$' "$names") || fail "signing in did not open the student menu"
+menu=$(wait_for_replacement '^elvanto$' "$names" 200) || fail "signing in did not open the student menu"
 sleep 0.5
-import -window root "$out/student-menu.png" 2>/dev/null || true
+shot student-menu
 xdotool windowfocus --sync "$menu" key 0
-names=$(wait_for_other_window '^elvanto$' "$menu") || fail "no way back to the name list"
+names=$(wait_for_replacement '^elvanto$' "$menu" 200) || fail "no way back to the name list"
 sleep 0.5
 xdotool windowfocus --sync "$names" key 0
 status=0
@@ -78,7 +51,7 @@ before=$(tree_sums)
 app=$!; pids+=($app)
 box=$(wait_for_window '設定ファイルのエラー') || fail "no message box"
 sleep 0.5
-import -window root "$out/settings-missing.png" 2>/dev/null || true
+shot settings-missing
 xdotool windowfocus --sync "$box" key Return
 status=0
 timeout 10 tail --pid="$app" -f /dev/null || fail "the program did not end"
