@@ -12,7 +12,7 @@ struct DemoSchoolOptions {
     int historyDays = 0; // days of past runs to record before today (0: an empty results file)
     // Level -> seconds in place of the demo's MinimumTime: a short line
     // makes the time limit (five times it) short enough to wait out.
-    QMap<int, int> minimumTimes;
+    QMap<int, int> minimumTimes{};
 };
 
 // Writes a complete school tree into `root` (created if missing). Existing
