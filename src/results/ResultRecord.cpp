@@ -2,6 +2,7 @@
 
 #include "platform/TextFile.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -55,6 +56,24 @@ QByteArray recordText(const QString& text)
 double entryDateOf(const QDate& date) { return static_cast<double>(kDayZero.daysTo(date)); }
 
 double entryTimeOf(const QTime& time) { return time.msecsSinceStartOfDay() / kMillisecondsPerDay; }
+
+QDate dateOfEntry(double entryDate)
+{
+    constexpr double kFarDays = 1e8;
+    if (!std::isfinite(entryDate) || std::abs(entryDate) > kFarDays)
+        return {};
+    return kDayZero.addDays(static_cast<qint64>(std::floor(entryDate)));
+}
+
+QTime timeOfEntry(double entryTime)
+{
+    constexpr int kSecondsPerDay = 86400;
+    if (!std::isfinite(entryTime))
+        return QTime(0, 0);
+    const double fraction = entryTime - std::floor(entryTime);
+    const int seconds = static_cast<int>(std::lround(fraction * kSecondsPerDay)) % kSecondsPerDay;
+    return QTime(0, 0).addSecs(seconds);
+}
 
 double serialMoment(const QDateTime& moment)
 {

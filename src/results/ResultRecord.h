@@ -99,5 +99,10 @@ inline bool isValidRecord(const LoadedResult& record)
 // The date and time fields of a moment.
 double entryDateOf(const QDate& date);
 double entryTimeOf(const QTime& time);
+// And back: the date, none when the number is no date at all; the time of
+// day to the nearest second (a time that rounds up to midnight reads as
+// 0:00:00, the next day's start).
+QDate dateOfEntry(double entryDate);
+QTime timeOfEntry(double entryTime);
 // A moment as one number: days since 1899-12-30 plus the fraction of the day.
 double serialMoment(const QDateTime& moment);

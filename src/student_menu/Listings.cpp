@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -21,8 +20,6 @@ const QString kFailedRun = u"×"_s;
 constexpr int kTimedOutSeconds = 90000;
 // The individual list reaches back this far.
 constexpr int kIndividualDays = 3650;
-
-const QDate kDayZero(1899, 12, 30);
 
 bool inStudentTables(int student) { return student >= 0 && student <= kMaxStudentNo; }
 
@@ -60,28 +57,7 @@ QString runNameField(const SharedState& state, int student)
 
 QString secondsField(int seconds) { return lastOf(5, 6, QString::number(seconds) + u'秒'); }
 
-// A record's date, none when the number is no date at all.
-QDate dateOfRecord(double entryDate)
-{
-    constexpr double kFarDays = 1e8;
-    if (!std::isfinite(entryDate) || std::abs(entryDate) > kFarDays)
-        return {};
-    return kDayZero.addDays(static_cast<qint64>(std::floor(entryDate)));
-}
-
-// The time of day of a record, to the nearest second; a time that rounds
-// up to midnight reads as 0:00:00, as the next day's start.
-QTime timeOfRecord(double entryTime)
-{
-    constexpr int kSecondsPerDay = 86400;
-    if (!std::isfinite(entryTime))
-        return QTime(0, 0);
-    const double fraction = entryTime - std::floor(entryTime);
-    const int seconds = static_cast<int>(std::lround(fraction * kSecondsPerDay)) % kSecondsPerDay;
-    return QTime(0, 0).addSecs(seconds);
-}
-
-QString timeOfDayField(double entryTime) { return timeOfRecord(entryTime).toString(u"hh:mm"_s); }
+QString timeOfDayField(double entryTime) { return timeOfEntry(entryTime).toString(u"hh:mm"_s); }
 QString dateField(const QDate& date) { return date.toString(u"MM/dd"_s); }
 
 // A record that has a column and a student in the tables.
@@ -239,7 +215,7 @@ LevelLines periodListLines(const ListingInputs& inputs, const std::vector<Loaded
         if (!listable(inputs, record) || !(record.EntryDate > firstExcluded) ||
             !studentShown(inputs, record.StudentNo))
             continue;
-        const QDate date = dateOfRecord(record.EntryDate);
+        const QDate date = dateOfEntry(record.EntryDate);
         if (!date.isValid())
             continue;
         const QString dateAndWho = dateField(date) + markedName(inputs, record.StudentNo);
@@ -265,7 +241,7 @@ LevelLines individualListLines(const ListingInputs& inputs, const std::vector<Lo
     for (const LoadedResult& record : records) {
         if (record.StudentNo != student || !listable(inputs, record) || !(record.EntryDate > firstExcluded))
             continue;
-        const QDate date = dateOfRecord(record.EntryDate);
+        const QDate date = dateOfEntry(record.EntryDate);
         if (!date.isValid())
             continue;
         // A time-out keeps its date and time and shows "×" where the
@@ -273,7 +249,7 @@ LevelLines individualListLines(const ListingInputs& inputs, const std::vector<Lo
         const QString seconds = record.Seconds >= kTimedOutSeconds ? kFullWidthSpace.repeated(2) + kFailedRun
                                                                    : secondsField(record.Seconds);
         lines[static_cast<std::size_t>(record.Level)]
-            << date.toString(u"yyyy/MM/dd"_s) + u' ' + timeOfRecord(record.EntryTime).toString(u"H:mm:ss"_s) +
+            << date.toString(u"yyyy/MM/dd"_s) + u' ' + timeOfEntry(record.EntryTime).toString(u"H:mm:ss"_s) +
                    seconds;
     }
     return lines;
