@@ -323,7 +323,9 @@ void MainFrm::keyPressEvent(QKeyEvent* event)
 
 void MainFrm::KeyDown(int keyCode, bool shift)
 {
-    if (run_.PlusState >= 1)
+    // A key that comes while an answer is judged (where the judging lets
+    // events run) would judge the same answer again.
+    if (run_.PlusState >= 1 || run_.JudgingBusy)
         return;
     switch (keyCode) {
     case DeleteKey:

@@ -3,6 +3,7 @@
 // shared state. The program, the tools and the multi-process tests use it.
 
 #include "foundation/AppContext.h"
+#include "platform/PlaybackHold.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtSoundPlayer.h"
@@ -21,14 +22,17 @@ public:
 
 private:
     SystemClock clock_;
-    QtTimerFactory timers_;
+    PlaybackHold hold_;
+    QtTimerFactory qtTimers_;
+    HoldingTimerFactory timers_{hold_, qtTimers_};
     StdRandomSource random_;
     PosixFileSystem files_;
     QtDialogs windowDialogs_;
     Dialogs& dialogs_;
     QtProgramControl program_;
     Navigator navigator_;
-    QtSoundPlayer sound_;
+    QtSoundPlayer qtSound_;
+    HoldingSoundPlayer sound_{hold_, qtSound_};
     std::unique_ptr<SharedState> state_ = std::make_unique<SharedState>();
     AppContext context_{*state_, clock_, timers_, random_, files_, dialogs_, program_, navigator_, sound_};
 };

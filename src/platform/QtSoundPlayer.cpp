@@ -152,8 +152,8 @@ SoundPlayResult QtSoundPlayer::LoadedSound::playOn(const QAudioDevice& device, c
     audio.start(&source);
     if (audio.state() == QAudio::StoppedState)
         result = {false, outputFailure(audio.error(), wavPath)};
-    else // Keys and clicks wait until the sound has ended, as the children expect.
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    else // every event runs, so that the hold around the play sees the keys and clicks
+        loop.exec();
     QObject::disconnect(watch);
     audio.stop();
     return result;

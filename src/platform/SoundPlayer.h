@@ -10,7 +10,7 @@ struct SoundPlayResult {
 class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
-    // Returns once the sound has ended. While it plays, keys and clicks wait
-    // and are delivered afterwards; timers and painting go on.
+    // Returns once the sound has ended. Events run meanwhile; the context's
+    // player holds the program still around each play (PlaybackHold.h).
     virtual SoundPlayResult playToEnd(const QString& wavPath) = 0;
 };

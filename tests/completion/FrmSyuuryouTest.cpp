@@ -255,6 +255,31 @@ TEST_F(Completion, ButtonsComeHalfASecondLaterWithTheFocusOnTheMenuButton)
     EXPECT_EQ(screen.Timer1->interval(), 500);
 }
 
+TEST_F(Completion, TheButtonsWaitUntilTheSoundsHaveEnded)
+{
+    // The final level's first pass within the minimum time: two sounds in a row.
+    history({earlierRun(kFinalLevel, 30, 1), earlierRun(kFinalLevel, 30, 1)});
+    QStringList buttonsDuring, goalPanelGoneDuring;
+    test.soundsTake(1500, [&](const QString& wavPath, int) {
+        auto& shown = test.navigator.screen<FrmSyuuryou>(ScreenNames::FrmSyuuryou);
+        const QString file = wavPath.mid(kSoundFolder.size());
+        if (shown.Command4->isVisibleTo(&shown) && !buttonsDuring.contains(file))
+            buttonsDuring << file;
+        if (!shown.Picture1->isVisibleTo(&shown) && !goalPanelGoneDuring.contains(file))
+            goalPanelGoneDuring << file;
+    });
+    FrmSyuuryou& screen = finishRun(kFinalLevel, 30);
+    test.returnToEventLoop();
+
+    EXPECT_EQ(played(), (QStringList{"fugoukaku1.wav", "合格.wav"}));
+    EXPECT_TRUE(buttonsDuring.isEmpty()) << buttonsDuring.join(' ').toStdString();
+    EXPECT_TRUE(goalPanelGoneDuring.isEmpty()) << goalPanelGoneDuring.join(' ').toStdString();
+    EXPECT_TRUE(screen.Command4->isVisibleTo(&screen)); // once, right after them
+    EXPECT_EQ(screen.focusWidget(), screen.Command4);
+    EXPECT_FALSE(screen.Picture1->isVisibleTo(&screen));
+    EXPECT_FALSE(screen.Timer1->isEnabled());
+}
+
 // LimitCount 3 within one day: this run is the third of level 2 today.
 class Overdoing : public Completion {
 protected:

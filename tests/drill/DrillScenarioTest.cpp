@@ -78,10 +78,13 @@ protected:
         const int b = drill->Keisan2Lbl2[1]->text().toInt();
         return drill->Keisan2Lbl3[0]->text() == QStringLiteral("＋") ? a + b : a - b;
     }
+    // Each key's handler returns to the event loop before the next key.
     void type(const QString& keys)
     {
-        for (const QChar key : keys)
+        for (const QChar key : keys) {
             QTest::keyClick(drill, key.toLatin1());
+            test.returnToEventLoop();
+        }
     }
     void answer(int value) { type(QString::number(value) + u' '); }
     void answerCorrectly(int times = 1)
@@ -140,7 +143,7 @@ TEST_F(DrillRun, TwentyNetCorrectAnswersRecordOneRunAndOpenTheCompletionScreen)
     EXPECT_GE(test.clock.elapsedMilliseconds() - endedAt, 1000); // a second under the please-wait screen
 
     ASSERT_EQ(records().size(), 1u);
-    const ResultRecord& run = records()[0];
+    const ResultRecord run = records()[0];
     EXPECT_EQ(run.StudentNo, kStudent);
     EXPECT_EQ(run.Level, 1);
     EXPECT_EQ(run.Seconds, 39); // as the last tick before the last answer counted it
@@ -148,6 +151,91 @@ TEST_F(DrillRun, TwentyNetCorrectAnswersRecordOneRunAndOpenTheCompletionScreen)
     EXPECT_TRUE(test.state.NewBestFlag);
     EXPECT_EQ(soundsPlayed("seikai1.wav").size(), 21);
     EXPECT_EQ(soundsPlayed("batu1.wav").size(), 1);
+}
+
+// The sounds take their time, as real ones do, and a child may press Space
+// once more while the right-answer sound plays (a double tap).
+class DrillWithSounds : public DrillRun {
+protected:
+    static constexpr int kSoundMs = 1200; // longer than a tick of the run clock
+
+    void SetUp() override
+    {
+        DrillRun::SetUp();
+        test.soundsTake(kSoundMs, [this](const QString& wavPath, int played) {
+            if (secondSpace && played == 40 && wavPath.endsWith(QStringLiteral("seikai1.wav"))) {
+                secondSpace = false;
+                QTest::keyClick(drill, Qt::Key_Space);
+            }
+        });
+    }
+
+    bool secondSpace = false;
+};
+
+TEST_F(DrillWithSounds, ASecondSpaceDuringTheRightAnswerSoundIsAnEmptyAnswerToTheNextProblem)
+{
+    start(3);
+    test.clock.advance(2000);
+    secondSpace = true;
+    answerCorrectly();
+
+    EXPECT_EQ(test.state.Drill.CorrectCount, 0); // one right, then one wrong
+    EXPECT_EQ(drill->sLabel9->text(), "20");
+    EXPECT_TRUE(correctionShown(*drill));
+    EXPECT_EQ(drill->Keisan2Lbl1[0]->text(), ""); // the next problem, answered with nothing
+    EXPECT_EQ(drill->Keisan2Lbl4[0]->text(), QString::number(shownAnswer()));
+    EXPECT_EQ(soundsPlayed("seikai1.wav").size(), 1);
+    EXPECT_EQ(soundsPlayed("batu1.wav").size(), 1);
+    type("++");
+    EXPECT_FALSE(correctionShown(*drill));
+    answerCorrectly();
+    EXPECT_EQ(drill->sLabel9->text(), "19");
+}
+
+TEST_F(DrillWithSounds, ARunWithDoubleTapsNeedsTwentyMoreRightThanWrongAnswersAndRecordsTheLastTick)
+{
+    start(3);
+    int right = 0, wrong = 0, lastTick = -1;
+    while (completionActivations == 0 && right < 60) {
+        test.clock.advance(800);
+        secondSpace = right % 2 == 0; // every other answer
+        const int before = test.state.Drill.CorrectCount;
+        if (before == 19)
+            lastTick = test.state.ElapsedSeconds;
+        answerCorrectly();
+        ++right;
+        if (completionActivations == 0 && correctionShown(*drill)) {
+            ++wrong;
+            EXPECT_EQ(test.state.Drill.CorrectCount, before);
+            type("++");
+        }
+    }
+    EXPECT_EQ(completionActivations, 1);
+    EXPECT_EQ(right, 39); // the 20th comes with a double tap, which finds the run over
+    EXPECT_EQ(wrong, 19);
+    ASSERT_EQ(records().size(), 1u);
+    EXPECT_GT(lastTick, 0);
+    EXPECT_EQ(records()[0].Seconds, lastTick); // no tick ran during the last sound
+}
+
+TEST_F(DrillRun, AKeyThatComesWhileTheLastAnswerIsRecordedIsIgnored)
+{
+    start(1);
+    answerCorrectly(19);
+    bool keyCame = false, stillJudging = false;
+    test.program.onProcessEvents = [&] {
+        test.letEventsRun(10);
+        if (test.state.Drill.RunFinished && !keyCame) {
+            keyCame = true;
+            QTest::keyClick(drill, Qt::Key_Space);
+            stillJudging = test.state.Drill.JudgingBusy;
+        }
+    };
+    answerCorrectly();
+    EXPECT_TRUE(keyCame);
+    EXPECT_TRUE(stillJudging);
+    EXPECT_EQ(records().size(), 1u);
 }
 
 TEST_F(DrillRun, WrongAnswerShowsTheCorrectionUntilPlusIsPressedTwiceInARow)

@@ -1,15 +1,19 @@
 // The sound player against a real sound server. null_sink_test.sh starts a
 // PulseAudio server with a null sink named "null" and runs this program; the
 // sink's monitor lets the tests hear what was played.
+#include "platform/PlaybackHold.h"
+#include "platform/QtPlatform.h"
 #include "platform/QtSoundPlayer.h"
 
 #include "sound/WavBytes.h"
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -105,6 +109,48 @@ TEST_P(PlaysToTheEnd, FirstAndRepeatedPlaysLastAsLongAsTheSoundAndLetAllOfItBeHe
 }
 
 INSTANTIATE_TEST_SUITE_P(ShortAndLongSounds, PlaysToTheEnd, testing::Values(300, 1000));
+
+// The context's player and timers around the real player: a key typed and
+// a timer falling due while the sound plays both wait for its end.
+TEST(HeldWhilePlaying, TheKeyThenTheTimerOnceComeRightAfterTheSound)
+{
+    constexpr int kLength = 800;
+    QTemporaryDir folder;
+    const QString path = writeToneFile(folder, kLength);
+    PlaybackHold hold;
+    QtTimerFactory qtTimers;
+    HoldingTimerFactory timers(hold, qtTimers);
+    QtSoundPlayer qtPlayer;
+    HoldingSoundPlayer player(hold, qtPlayer);
+
+    QElapsedTimer clock;
+    QStringList log;
+    std::vector<qint64> tickTimes;
+    QLineEdit typing;
+    QObject::connect(&typing, &QLineEdit::textEdited, [&](const QString& text) { log << "key " + text; });
+    const std::unique_ptr<Timer> tick = timers.createTimer();
+    tick->setInterval(100);
+    tick->setHandler([&] {
+        log << "tick";
+        tickTimes.push_back(clock.elapsed());
+    });
+    tick->setEnabled(true);
+    // The window system hands over a key 300 ms into the sound.
+    QTimer::singleShot(300, [&] { QTest::keyClick(&typing, 'a'); });
+
+    clock.start();
+    const SoundPlayResult result = player.playToEnd(path);
+    const qint64 ended = clock.elapsed();
+    ASSERT_TRUE(result.ok) << result.errorText.toStdString();
+    EXPECT_GE(ended, kLength);
+    EXPECT_TRUE(log.isEmpty()) << log.join(", ").toStdString();
+
+    QTest::qWait(90); // less than one interval: one catch-up tick, perhaps one on the timer's own beat
+    ASSERT_GE(log.size(), 2);
+    EXPECT_EQ(log.mid(0, 2), (QStringList{"key a", "tick"}));
+    EXPECT_LE(tickTimes.front() - ended, 30);
+    EXPECT_LE(tickTimes.size(), 2u);
+}
 
 TEST(FailedPlays, MissingFileSaysSo)
 {

@@ -4,12 +4,17 @@
 #include <QMap>
 #include <QStringList>
 
-// Records every play; files named in `failures` fail with that text.
+#include <functional>
+
+// Records every play; files named in `failures` fail with that text. A play
+// returns at once unless `whilePlaying` makes it take its time.
 class FakeSoundPlayer final : public SoundPlayer {
 public:
     SoundPlayResult playToEnd(const QString& wavPath) override
     {
         played << wavPath;
+        if (whilePlaying)
+            whilePlaying(wavPath);
         if (failures.contains(wavPath) || failAll)
             return {false, failures.value(wavPath, QStringLiteral("no output device"))};
         return {};
@@ -18,4 +23,5 @@ public:
     QStringList played;
     QMap<QString, QString> failures;
     bool failAll = false;
+    std::function<void(const QString& wavPath)> whilePlaying;
 };
