@@ -17,29 +17,8 @@ cleanup() { # the last started first: the server goes after its clients
 trap cleanup EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-# Runtime folder, home (where the server keeps its cookie) and server
-# address are the test's own, so that no other server is used or started.
-mkdir -m 700 "$work/runtime" "$work/home"
-export XDG_RUNTIME_DIR="$work/runtime" HOME="$work/home"
-export PULSE_SERVER="unix:$work/runtime/pulse/native"
-
-# As root (as in CI) the server warns that it is meant for a user and runs.
-pulseaudio -n --daemonize=no --exit-idle-time=-1 \
-  --load="module-null-sink sink_name=null" --load=module-native-protocol-unix \
-  </dev/null >"$work/pulseaudio.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-pactl info >/dev/null 2>&1 || { cat "$work/pulseaudio.log"; fail "the PulseAudio server did not start"; }
-
-# An idle null sink works two seconds ahead, and a new stream can take back
-# only its own latency of that, so its sound would start up to two seconds
-# late (a sound card's sink takes back all it has worked ahead). A silent
-# stream of low latency keeps the null sink as prompt as a sound card.
-pacat --playback --raw --latency-msec=20 /dev/zero </dev/null &
-pids+=($!)
-sink_latency_usec() { LC_ALL=C pactl list sinks | awk '$1 == "Latency:" { print $2; exit }'; }
-for _ in $(seq 50); do [ "$(sink_latency_usec)" -lt 50000 ] && break; sleep 0.1; done
-[ "$(sink_latency_usec)" -lt 50000 ] || fail "the null sink stays $(sink_latency_usec) usec ahead"
+source "$(dirname "$0")/../support/null_sink.sh"
+start_null_sink
 
 "$test_program" --gtest_filter='-NoOutputDevice.*'
 PULSE_SERVER="unix:$work/no-server" "$test_program" --gtest_filter='NoOutputDevice.*'

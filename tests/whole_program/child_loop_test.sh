@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
-# A child's loop through the built program in a real X server, on a school
-# whose level 1 times out after 10 seconds (MinimumTime 2):
+# A child's loop through the built program in a real X server, with sound
+# (into a null sink), on a school whose level 1 times out after 15 seconds
+# (MinimumTime 3):
 #   name list: Down selects the first (youngest) child, "1" signs in;
 #   student menu: "1" starts level 1;
-#   drill: one wrong answer, the correction acknowledged with "+" "+",
-#          then nothing until the run times out;
+#   drill: the problem read off the screen and answered right; the next one
+#          answered right with Space pressed twice, 40 ms apart: the second
+#          Space is an empty answer to the problem after it, shown with its
+#          correction, which "+" "+" acknowledges; one wrong answer ("99")
+#          and "+" "+"; then nothing until the run times out;
 #   please-wait screen, completion screen: Enter on the focused "メニューへ";
 #   student menu again: "0" back to the name list; "0" there starts the menu
 #   program with "001" and ends the program.
 # Then the results file holds exactly one new record: that child, level 1,
-# 99999 seconds (a time-out), today, now, the school code.
-# Screenshots of every screen go to the output folder given as the third
-# argument (failure.png shows the screen at a failed step).
+# 99999 seconds (a time-out), today, now, the school code; and the sounds
+# were played. Every step waits for what the screen shows, not for a fixed
+# time. Screenshots of every screen go to the output folder given as the
+# third argument (failure.png shows the screen at a failed step).
 set -euo pipefail
 program=$1 generator=$2 out=$3
 mkdir -p "$out"
@@ -20,12 +25,12 @@ source "$(dirname "$0")/x_session.sh"
 
 # ---------------------------------------------------------------- the school
 school="$work/school"
-"$generator" "$school" --minimum-time 1=2 >/dev/null || fail "the school tree could not be generated"
+"$generator" "$school" --minimum-time 1=3 >/dev/null || fail "the school tree could not be generated"
 cp "$program" "$school/ミナモドリル/"
 data="$school/データ"
 results="$data/ミナモドリル/成績累積データ.dat"
 criteria_line=$(sed -n 2p "$data/ミナモドリル/タイム回数データ.txt" | tr -d '\r')
-[ "$(cut -d, -f2 <<<"$criteria_line")" = 2 ] || fail "level 1's MinimumTime is not 2: $criteria_line"
+[ "$(cut -d, -f2 <<<"$criteria_line")" = 3 ] || fail "level 1's MinimumTime is not 3: $criteria_line"
 
 # Item 2 of the common settings starts with the five-digit school code;
 # item 3 = 1 lists the children of status 2 too.
@@ -46,26 +51,30 @@ child=$(LC_ALL=C awk -F, -v status2="$list_status2" '
 records_before=0
 [ -f "$results" ] && records_before=$(( $(stat -c %s "$results") / 44 ))
 
-# ----------------------------------------------------------------- windows
-wait_until_gone() { # $1: pattern, $2: tenths of a second
-  for _ in $(seq "$2"); do
-    [ -z "$(visible "$1")" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+# ------------------------------------------------------ what screens show
+# The drill screen: operand boxes, the answer box and the correction's box.
+operand_box=(140 131 240 120) second_operand_box=(560 131 240 120)
+problem_shown() { (( $(colours_in "${operand_box[@]}") > 2 && $(colours_in "${second_operand_box[@]}") > 2 )); }
+correction_shown() { [ "$(pixel_at 150 630)" = "255,128,128" ]; }
+no_correction() { ! correction_shown; }
+answer_box_clear() { (( $(colours_in 146 447 228 108) == 1 )); }
+# Above the red cross of a correction, where the top of a typed digit would be.
+answer_box_empty() { (( $(colours_in 232 447 56 22) == 1 )); }
+# The completion screen: "メニューへ" stands on the water at the bottom left.
+menu_button_shown() { IFS=, read -r r g b <<<"$(pixel_at 262 702)"; (( r > 200 && g > 200 && b > 200 )); }
 
 seconds_now() { echo $(( $(date +%s) - $(date -d 'today 00:00' +%s) )); }
 today_serial() { echo $(( $(date -u -d "$(date +%F)" +%s) / 86400 + 25569 )); }
 millis() { echo $(( $(date +%s%N) / 1000000 )); }
 
 # ------------------------------------------------------------- the loop
+record_null_sink "$work/heard.raw"
 day_before=$(today_serial)
-"$school/ミナモドリル/ミナモドリル" &
+"$school/ミナモドリル/ミナモドリル" >"$work/program.log" 2>&1 &
 app=$!; pids+=($app)
 
 names=$(wait_for_window '^elvanto$') || fail "name list: it did not appear"
-sleep 0.5
+wait_until 200 cover_gone || fail "name list: still covered after 20 s"
 shot 1-name-list
 xdotool windowfocus --sync "$names" key Down 1
 
@@ -73,49 +82,65 @@ if ! menu=$(wait_for_replacement '^elvanto$' "$names" 200); then
   grep -qx "$names" <<<"$(visible '^elvanto$')" && fail "name list: Down and \"1\" did not sign in"
   fail "student menu: signing in left the name list, but no student menu (\"elvanto\") came"
 fi
-sleep 1 # the menu takes keys once it has filled its columns
+wait_until 200 cover_gone || fail "student menu: still covered after 20 s"
 shot 2-menu
 xdotool windowfocus --sync "$menu" key 1
 
 drill=$(wait_for_window '^楠野塾$') || fail "student menu: \"1\" did not start a run of level 1"
 drill_seen=$(millis) run_from=$(seconds_now)
-sleep 1
+answer_shown_problem() { # $1: Space, or Space twice
+  wait_until 50 problem_shown answer_box_clear || fail "drill: no new problem on the screen"
+  local a b
+  a=$(read_digit "${operand_box[@]}") b=$(read_digit "${second_operand_box[@]}")
+  echo "problem read off the screen: $a + $b"
+  xdotool windowfocus --sync "$drill" key --delay 40 $(fold -w1 <<<"$((a + b))") $1
+}
+answer_shown_problem space
+wait_until 30 answer_box_clear || fail "drill: the answer read off the screen brought no next problem"
+no_correction || fail "drill: the answer read off the screen was judged wrong"
+shot 3-drill-right-answer
+answer_shown_problem "space space"
+wait_until 30 correction_shown || fail "drill: the second Space of a double tap judged nothing"
+answer_box_empty || fail "drill: the correction is not for an empty answer to the next problem"
+shot 4-drill-double-space-correction
+xdotool windowfocus --sync "$drill" key plus plus
+wait_until 30 no_correction || fail "drill: \"+\" \"+\" did not end the correction"
 # Every answer of level 1 is a single digit: 99 is wrong whatever was asked.
 xdotool windowfocus --sync "$drill" key 9 9 space
-sleep 1
-shot 3-drill-correction
+wait_until 30 correction_shown || fail "drill: 99 was not judged wrong"
+shot 5-drill-correction
 xdotool windowfocus --sync "$drill" key plus plus
-sleep 0.5
-shot 4-drill-after-correction
+wait_until 30 no_correction || fail "drill: \"+\" \"+\" did not end the second correction"
+shot 6-drill-after-correction
 
-# No more keys: the run times out after 10 seconds and is recorded behind
+# No more keys: the run times out after 15 seconds and is recorded behind
 # the please-wait screen, which stays for a second.
 for _ in $(seq 300); do [ -n "$(visible '^Form1$')" ] && break; sleep 0.1; done
 [ -n "$(visible '^Form1$')" ] || fail "drill: no please-wait screen within 30 s of the run's start"
 timed_out_after=$(( $(millis) - drill_seen ))
-shot 5-time-out-please-wait
+shot 7-time-out-please-wait
 echo "time-out recorded ${timed_out_after} ms after the drill appeared"
 # The clock ticks each second from the run's start; the window is seen a
 # little after that start and the please-wait screen a little after the tick.
-(( timed_out_after >= 9000 && timed_out_after <= 11500 )) ||
-  fail "drill: the run ended ${timed_out_after} ms after the drill appeared, expected at its 10 s limit"
+(( timed_out_after >= 14000 && timed_out_after <= 16500 )) ||
+  fail "drill: the run ended ${timed_out_after} ms after the drill appeared, expected at its 15 s limit"
 
 done_screen=$(wait_for_window '^終了$') || fail "completion: no completion screen (\"終了\") after the time-out"
 run_to=$(seconds_now)
 wait_until_gone '^Form1$' 50 || fail "completion: the please-wait screen stayed over it"
-sleep 1 # "メニューへ" appears, with the focus, half a second after the screen
-shot 6-completion
+wait_until 50 menu_button_shown || fail "completion: no \"メニューへ\" within 5 s"
+shot 8-completion
 xdotool windowfocus --sync "$done_screen" key Return
 
 wait_until_gone '^終了$' 100 || fail "completion: Enter on \"メニューへ\" did not leave it"
 menu=$(wait_for_window '^elvanto$') || fail "student menu: not back after \"メニューへ\""
-sleep 1
-shot 7-menu-again
+wait_until 200 cover_gone || fail "student menu: still covered after 20 s when back"
+shot 9-menu-again
 xdotool windowfocus --sync "$menu" key 0
 
 names=$(wait_for_replacement '^elvanto$' "$menu" 200) || fail "student menu: \"0\" did not lead back to the name list"
-sleep 0.5
-shot 8-name-list-again
+wait_until 200 cover_gone || fail "name list: still covered after 20 s when back"
+shot 10-name-list-again
 xdotool windowfocus --sync "$names" key 0
 
 status=0
@@ -155,4 +180,7 @@ if [ "$day_before" = "$day_after" ]; then
     'BEGIN { s = t * 86400; exit !(s >= from - 1 && s <= to + 1) }' ||
     fail "record: time of day $entry_time, expected between ${run_from} s and ${run_to} s after midnight"
 fi
+# The sounds reached the sound server: nothing failed, something was heard.
+grep -i "pulse\|audio" "$work/program.log" && fail "the program reported sound trouble (above)"
+(( $(loudest_sample "$work/heard.raw") > 1000 )) || fail "no sound reached the null sink"
 echo "PASS"

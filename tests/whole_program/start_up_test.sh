@@ -24,15 +24,15 @@ app=$!; pids+=($app)
 wait_for_window '^(ミナモドリル|elvanto)$' >/dev/null || fail "no first screen"
 echo "first screen after $(( ($(date +%s%N) - started) / 1000000 )) ms"
 names=$(wait_for_window '^elvanto$') || fail "start-up did not hand over to the name list"
-sleep 0.5
+wait_until 200 cover_gone || fail "name list: still covered after 20 s"
 shot name-list
 xdotool windowfocus --sync "$names" key Down Down 1
 menu=$(wait_for_replacement '^elvanto$' "$names" 200) || fail "signing in did not open the student menu"
-sleep 0.5
+wait_until 200 cover_gone || fail "student menu: still covered after 20 s"
 shot student-menu
 xdotool windowfocus --sync "$menu" key 0
 names=$(wait_for_replacement '^elvanto$' "$menu" 200) || fail "no way back to the name list"
-sleep 0.5
+wait_until 200 cover_gone || fail "name list: still covered after 20 s when back"
 xdotool windowfocus --sync "$names" key 0
 status=0
 timeout 10 tail --pid="$app" -f /dev/null || fail "the program did not end after \"0\""

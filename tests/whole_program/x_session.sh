@@ -1,10 +1,14 @@
-# Shared by the whole-program tests (sourced): a private X server, a work
-# folder cleaned up on exit, screenshots into "$out", and waiting for the
-# program's windows. Expects "$out" to be set.
+# Shared by the whole-program tests (sourced): a private X server and a
+# private sound server with a null sink, a work folder cleaned up on exit,
+# screenshots into "$out", and waiting for the program's windows and for
+# what they show. Expects "$out" to be set.
 work=$(mktemp -d)
 pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+cleanup() { # the last started first: servers go after their clients
+  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+    kill "${pids[i]}" 2>/dev/null || true
+    wait "${pids[i]}" 2>/dev/null || true
+  done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -21,10 +25,22 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$work/display")" QT_QPA_PLATFORM=xcb
 
+# The program plays its sounds as at a school, into a sink nobody hears.
+source "$(dirname "${BASH_SOURCE[0]}")/../support/null_sink.sh"
+start_null_sink
+
+# xdotool can fail with an X error when a window it looks at goes away
+# meanwhile, as windows do while one screen hands over to the next.
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
 
 wait_for_window() { # $1: window name pattern; prints the window id
-  timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+  local ids
+  for _ in $(seq 300); do
+    ids=$(visible "$1")
+    [ -n "$ids" ] && { head -n 1 <<<"$ids"; return 0; }
+    sleep 0.1
+  done
+  return 1
 }
 
 # A window matching $1 other than $2, once $2 is no longer visible; prints its id.
@@ -39,4 +55,63 @@ wait_for_replacement() { # $1: pattern, $2: the window that must go, $3: tenths 
     sleep 0.1
   done
   return 1
+}
+
+wait_until_gone() { # $1: pattern, $2: tenths of a second
+  for _ in $(seq "$2"); do
+    [ -z "$(visible "$1")" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# ------------------------------------------------ what the screen shows
+# Each screen fills the 1024 x 768 screen from its top left corner.
+capture() { import -window root "$work/screen.png" 2>/dev/null; }
+
+colours_in() { # $1 x $2 y $3 width $4 height of the last capture: the number of colours there
+  convert "$work/screen.png" -crop "$3x$4+$1+$2" +repage -format %k info:
+}
+
+pixel_at() { # $1 x $2 y of the last capture: "r,g,b"
+  convert "$work/screen.png" -format "%[fx:int(255*p{$1,$2}.r)],%[fx:int(255*p{$1,$2}.g)],%[fx:int(255*p{$1,$2}.b)]" info:
+}
+
+wait_until() { # $1: tenths of a second, then checks of the last capture that must all hold at once
+  local tenths=$1 check held
+  shift
+  for _ in $(seq "$tenths"); do
+    capture || continue
+    held=1
+    for check in "$@"; do "$check" || { held=0; break; }; done
+    (( held )) && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# The name list and the student menu take keys once the cover that says
+# "Just a moment, please." is gone: it is of one colour across the top.
+cover_gone() { (( $(colours_in 0 0 1024 100) > 20 )); }
+
+# ---------------------------------------- reading a digit off the screen
+digit_font=/usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf
+glyph() { convert "$1" -colorspace Gray -threshold 50% -trim +repage -resize '40x60!' "$2"; }
+mkdir "$work/digits"
+for d in 0 1 2 3 4 5 6 7 8 9; do
+  convert -background white -fill black -font "$digit_font" -pointsize 120 "label:$d" "$work/digits/raw$d.png"
+  glyph "$work/digits/raw$d.png" "$work/digits/$d.png"
+done
+
+read_digit() { # $1 x $2 y $3 width $4 height of a box with one digit in the last capture
+  convert "$work/screen.png" -crop "$3x$4+$1+$2" +repage -shave 6x6 "$work/digits/box.png"
+  glyph "$work/digits/box.png" "$work/digits/seen.png"
+  local d error best="" best_error=""
+  for d in 0 1 2 3 4 5 6 7 8 9; do
+    error=$(compare -metric RMSE "$work/digits/seen.png" "$work/digits/$d.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/')
+    if [ -z "$best_error" ] || awk -v a="$error" -v b="$best_error" 'BEGIN { exit !(a < b) }'; then
+      best=$d best_error=$error
+    fi
+  done
+  echo "$best"
 }
