@@ -16,11 +16,13 @@ int elapsedRunSeconds(std::uint32_t startTick, std::uint32_t nowTick)
 
 int wholeMinutesSince(int loginTime, double secondsNow)
 {
-    // Rounded as the sign-in time was, so that the first second after
-    // signing in never reads as a day gone by.
-    int seconds = roundHalfEven(secondsNow) - loginTime;
+    int seconds = static_cast<int>(std::floor(secondsNow)) - loginTime;
+    // The sign-in time is rounded to the nearest second, so for half a
+    // second after signing in it may lie one second ahead of now.
+    if (seconds == -1)
+        return 0;
     if (seconds < 0)
-        seconds += kSecondsPerDay;
+        seconds += kSecondsPerDay; // signed in before midnight
     return seconds / 60;
 }
 

@@ -10,8 +10,9 @@
 // counting across midnight and clock adjustments (and wraps after 2^32 ms).
 int elapsedRunSeconds(std::uint32_t startTick, std::uint32_t nowTick);
 
-// Whole minutes since the student signed in, by seconds since midnight;
-// a sign-in before midnight still counts forward.
+// Whole minutes since the student signed in, by seconds since midnight
+// (now taken in whole seconds, the fraction dropped); a sign-in before
+// midnight still counts forward.
 int wholeMinutesSince(int loginTime, double secondsNow);
 
 // A row of ten segments that empties from the left during the ten seconds

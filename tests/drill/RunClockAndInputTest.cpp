@@ -35,12 +35,24 @@ TEST(RunClock, RoundsHalvesToEvenAndSurvivesTheCounterWrapping)
     EXPECT_EQ(elapsedRunSeconds(0xFFFFFC18u, 1000), 2); // 1000 ms before the wrap, 1000 after
 }
 
-TEST(RunClock, MinutesSinceSignInCountOnAcrossMidnight)
+TEST(RunClock, MinutesSinceSignInTurnOnTheWholeSecondAndCountOnAcrossMidnight)
 {
-    EXPECT_EQ(wholeMinutesSince(36000, 36000 + 119.4), 1);
-    EXPECT_EQ(wholeMinutesSince(36001, 36000.9), 0); // signed in at 36000.6, a moment ago
-    EXPECT_EQ(wholeMinutesSince(36000, 36000 + 120), 2);
-    EXPECT_EQ(wholeMinutesSince(86340, 60.5), 2); // signed in at 23:59, now 00:01
+    const struct {
+        int loginTime;
+        double now;
+        int minutes;
+    } cases[] = {
+        {36000, 36000 + 119.5, 1}, // the fraction of now is dropped, not rounded
+        {36000, 36000 + 119.99, 1},
+        {36000, 36000 + 120, 2},
+        {36001, 36000.9, 0},   // signed in at 36000.6, a moment ago
+        {36000, 35999.5, 0},
+        {86340, 60.5, 2},      // signed in at 23:59, now 00:01
+        {86400, 0.2, 0},       // signed in at 23:59:59.6
+        {86400, 86399.8, 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(wholeMinutesSince(c.loginTime, c.now), c.minutes) << c.loginTime << " → " << c.now;
 }
 
 TEST(RunClock, RowsEmptyFromTheLeftDuringTheTenSecondsBeforeTheirTime)
