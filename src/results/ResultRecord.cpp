@@ -7,7 +7,7 @@
 
 namespace {
 const QDate kDayZero(1899, 12, 30);
-constexpr double kMillisecondsPerDay = 86'400'000.0;
+constexpr int kSecondsPerDay = 86400;
 
 void putText(char* bytes, const QByteArray& text)
 {
@@ -55,7 +55,11 @@ QByteArray recordText(const QString& text)
 
 double entryDateOf(const QDate& date) { return static_cast<double>(kDayZero.daysTo(date)); }
 
-double entryTimeOf(const QTime& time) { return time.msecsSinceStartOfDay() / kMillisecondsPerDay; }
+double entryTimeOf(const QTime& time)
+{
+    const int wholeSeconds = time.msecsSinceStartOfDay() / 1000;
+    return static_cast<double>(wholeSeconds) / kSecondsPerDay;
+}
 
 QDate dateOfEntry(double entryDate)
 {
@@ -67,7 +71,6 @@ QDate dateOfEntry(double entryDate)
 
 QTime timeOfEntry(double entryTime)
 {
-    constexpr int kSecondsPerDay = 86400;
     if (!std::isfinite(entryTime))
         return QTime(0, 0);
     const double fraction = entryTime - std::floor(entryTime);

@@ -96,7 +96,9 @@ inline bool isValidRecord(const LoadedResult& record)
     return record.EntryDate >= 0 && record.StudentNo >= 1 && record.Level >= 1 && fitsTables(record);
 }
 
-// The date and time fields of a moment.
+// The date and time fields of a moment. The time is taken in whole
+// seconds, as the school's clock has always stamped runs: a run at
+// 10:00:59.5 belongs to 10:00.
 double entryDateOf(const QDate& date);
 double entryTimeOf(const QTime& time);
 // And back: the date, none when the number is no date at all; the time of

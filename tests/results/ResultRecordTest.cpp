@@ -62,6 +62,8 @@ TEST(ResultRecord, DatesCountDaysFrom18991230AndTimesFractionsOfADay)
     EXPECT_EQ(entryDateOf(QDate(1899, 12, 30)), 0);
     EXPECT_EQ(entryDateOf(QDate(2000, 1, 1)), 36526);
     EXPECT_DOUBLE_EQ(entryTimeOf(QTime(18, 0)), 0.75);
+    EXPECT_EQ(entryTimeOf(QTime(13, 59, 59, 999)), entryTimeOf(QTime(13, 59, 59))); // whole seconds
+    EXPECT_EQ(timeOfEntry(entryTimeOf(QTime(13, 59, 59, 500))), QTime(13, 59, 59));
     EXPECT_DOUBLE_EQ(serialMoment(QDateTime(QDate(2000, 1, 1), QTime(6, 0))), 36526.25);
 }
 } // namespace

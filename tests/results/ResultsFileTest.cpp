@@ -95,6 +95,15 @@ TEST_F(ResultsFile, AppendWritesTheFinishedRunAfterTheLastCompleteRecord)
     EXPECT_EQ(decodedRecords(test.files.contents(kTestResultsFile)).back().ExtraA, "     ");
 }
 
+TEST_F(ResultsFile, AppendStampsTheTimeOfDayInWholeSeconds)
+{
+    test.clock.advance(59'500); // 10:00:59.5
+    AppendResult(test.context);
+    const ResultRecord written = decodedRecords(test.files.contents(kTestResultsFile)).at(0);
+    EXPECT_EQ(timeOfEntry(written.EntryTime), QTime(10, 0, 59));
+    EXPECT_EQ(written.EntryTime, (10 * 3600 + 59) / 86400.0);
+}
+
 TEST_F(ResultsFile, AppendWaitsForAFileHeldByAnotherComputer)
 {
     test.files.lockHeldByOtherTries = 3;
