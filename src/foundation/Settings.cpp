@@ -17,13 +17,15 @@ bool readBytes(const FileSystem& files, const QString& path, QByteArray& bytes,
     return true;
 }
 
+// The path file and the common settings are item streams: a school that
+// keeps an unused item as an empty line keeps its place.
 bool readItems(const FileSystem& files, const QString& path, int needed, QStringList& items,
                SettingsFailure& failure)
 {
     QByteArray bytes;
     if (!readBytes(files, path, bytes, failure))
         return false;
-    items = parseItems(decodeCp932(bytes));
+    items = parseItemStream(decodeCp932(bytes));
     if (items.size() < needed) {
         failure = {path, QStringLiteral("項目が足りません（%1 項目必要なところ %2 項目）")
                              .arg(needed)

@@ -45,6 +45,23 @@ QStringList lineItems(QStringView line)
     }
     return items;
 }
+
+// The items of every line, blank lines included (with no items).
+QList<QStringList> itemsOfEveryLine(const QString& text)
+{
+    QList<QStringList> lines;
+    qsizetype start = 0;
+    while (start < text.size()) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        lines << lineItems(QStringView(text).mid(start, end - start));
+        if (end < text.size() && text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
 } // namespace
 
 QString decodeCp932(const QByteArray& bytes)
@@ -61,19 +78,8 @@ QByteArray encodeCp932(const QString& text)
 
 QList<QStringList> parseItemLines(const QString& text)
 {
-    QList<QStringList> lines;
-    qsizetype start = 0;
-    while (start < text.size()) {
-        qsizetype end = start;
-        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
-            ++end;
-        QStringList items = lineItems(QStringView(text).mid(start, end - start));
-        if (!items.isEmpty())
-            lines << items;
-        if (end < text.size() && text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n')
-            ++end;
-        start = end + 1;
-    }
+    QList<QStringList> lines = itemsOfEveryLine(text);
+    lines.removeAll(QStringList());
     return lines;
 }
 
@@ -82,6 +88,14 @@ QStringList parseItems(const QString& text)
     QStringList items;
     for (const QStringList& line : parseItemLines(text))
         items << line;
+    return items;
+}
+
+QStringList parseItemStream(const QString& text)
+{
+    QStringList items;
+    for (const QStringList& line : itemsOfEveryLine(text))
+        items << (line.isEmpty() ? QStringList{QString()} : line);
     return items;
 }
 

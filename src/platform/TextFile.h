@@ -17,8 +17,12 @@ QByteArray encodeCp932(const QString& text);
 // without a line end is read like any other. A blank line has no items.
 QList<QStringList> parseItemLines(const QString& text);
 
-// All items of a text in file order, line ends ignored.
+// All items of a text in file order, blank lines skipped.
 QStringList parseItems(const QString& text);
+
+// All items of a text in file order, where every line end ends an item:
+// a blank line is one empty item, so items keep their places.
+QStringList parseItemStream(const QString& text);
 
 // The lines in code page 932, each followed by CR LF.
 QByteArray encodeLines(const QStringList& lines);

@@ -75,6 +75,18 @@ TEST_F(ReadSettings, FillsFoldersSchoolCriteriaSoundsAndProfile)
     EXPECT_EQ(recordingCount(state.Sounds, CorrectSound2), 2);
 }
 
+TEST_F(ReadSettings, EmptyLinesAreEmptyItemsOfThePathFileAndTheCommonSettings)
+{
+    files.put(SchoolTreePaths::pathFile, encodeLines({"/data", "", "", "", "", "", "", "", "", ""}));
+    files.put(SchoolTreePaths::commonSettings,
+              encodeLines({"4", QStringLiteral("12345みなも塾"), "1", "", "", "pass", "", "", "", ""}));
+    ASSERT_TRUE(read()) << failure.errorText.toStdString();
+    EXPECT_EQ(state.DataRoot, "/data/");
+    EXPECT_EQ(state.SchoolName, "みなも塾");
+    EXPECT_EQ(state.CommonSetting4, "");
+    EXPECT_EQ(state.TeacherPassword, "pass"); // item 6, after two empty lines
+}
+
 TEST_F(ReadSettings, AnyMissingOrShortFileFailsWithItsPathAndLeavesStateAlone)
 {
     const FileError unreadable{FileError::Kind::Other, "Permission denied"};

@@ -33,7 +33,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ItemReader, FlattensItemsOverLines)
 {
-    EXPECT_EQ(parseItems(QStringLiteral("a,b\r\nc\r\n")), QStringList({"a", "b", "c"}));
+    EXPECT_EQ(parseItems(QStringLiteral("a,b\r\n\r\nc\r\n")), QStringList({"a", "b", "c"}));
+}
+
+TEST(ItemReader, AsAStreamEveryLineEndEndsAnItem)
+{
+    const std::pair<const char*, QStringList> cases[] = {
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"a,b\r\n\r\n\r\n", {"a", "b", "", ""}},
+        {"1,\r\nx", {"1", "", "x"}},
+        {"  \r\n\"\"\r\n", {"", ""}},
+        {"\r\n", {""}},
+        {"a\n\nb", {"a", "", "b"}},
+        {"", {}},
+    };
+    for (const auto& [text, items] : cases)
+        EXPECT_EQ(parseItemStream(QString::fromLatin1(text)), items) << text;
 }
 
 TEST(CodePage932, RoundTripsTheProgramsOwnTexts)
