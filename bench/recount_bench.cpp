@@ -38,7 +38,8 @@ void BM_ReadLoadedBytes(benchmark::State& run)
         file->size(size);
         const qint64 window = std::min<qint64>(size / kRecordSize, kLoadWindowRecords) * kRecordSize;
         QByteArray bytes(window, Qt::Uninitialized);
-        file->read(size / kRecordSize * kRecordSize - window, bytes.data(), window);
+        qint64 got = 0;
+        file->read(size / kRecordSize * kRecordSize - window, bytes.data(), window, got);
         benchmark::DoNotOptimize(bytes.data());
     }
 }

@@ -88,20 +88,19 @@ public:
         return FileError::none();
     }
 
-    FileError read(qint64 offset, char* data, qint64 length) const override
+    FileError read(qint64 offset, char* data, qint64 length, qint64& got) const override
     {
-        while (length > 0) {
-            const ssize_t got = ::pread(fd_, data, static_cast<size_t>(length), offset);
-            if (got < 0) {
+        got = 0;
+        while (got < length) {
+            const ssize_t part = ::pread(fd_, data + got, static_cast<size_t>(length - got), offset + got);
+            if (part < 0) {
                 if (errno == EINTR)
                     continue;
                 return lastError();
             }
-            if (got == 0)
-                return {FileError::Kind::Other, QStringLiteral("Unexpected end of file")};
-            data += got;
-            offset += got;
-            length -= got;
+            if (part == 0)
+                break; // the end of the file
+            got += part;
         }
         return FileError::none();
     }

@@ -16,7 +16,10 @@ public:
     virtual void unlock() = 0;
 
     virtual FileError size(qint64& bytes) const = 0;
-    virtual FileError read(qint64 offset, char* data, qint64 length) const = 0;
+    // Reads up to `length` bytes from `offset`. `got` falls short only where
+    // the file ends, which may be sooner than its size said a moment ago:
+    // another computer may have rewritten it meanwhile.
+    virtual FileError read(qint64 offset, char* data, qint64 length, qint64& got) const = 0;
     virtual FileError write(qint64 offset, const char* data, qint64 length) = 0;
     // Returns once the written bytes are on disk.
     virtual FileError flushToDisk() = 0;

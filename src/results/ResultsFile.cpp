@@ -175,6 +175,16 @@ void AppendResult(AppContext& context)
 }
 
 namespace {
+// Reads up to `length` bytes at `offset` and returns how many there were;
+// an error ends the program.
+qint64 readOrEnd(AppContext& context, const RecordFile& file, qint64 offset, char* data, qint64 length)
+{
+    qint64 got = 0;
+    if (const FileError error = untilDone(context, [&] { return file.read(offset, data, length, got); }))
+        endReading(context, ReadStep, error);
+    return got;
+}
+
 // Hands each of the newest `count` complete records to `takeRecord`, in file order.
 template <typename TakeRecord>
 void readNewest(AppContext& context, qint64 count, TakeRecord takeRecord)
@@ -187,11 +197,11 @@ void readNewest(AppContext& context, qint64 count, TakeRecord takeRecord)
     std::array<char, kSliceRecords * kRecordSize> slice;
     for (qint64 start = first; start < records; start += kSliceRecords) {
         const qint64 length = std::min(kSliceRecords, records - start) * kRecordSize;
-        if (const FileError error = untilDone(
-                context, [&] { return file->read(start * kRecordSize, slice.data(), length); }))
-            endReading(context, ReadStep, error);
-        for (qint64 offset = 0; offset < length; offset += kRecordSize)
+        const qint64 got = readOrEnd(context, *file, start * kRecordSize, slice.data(), length);
+        for (qint64 offset = 0; offset + kRecordSize <= got; offset += kRecordSize)
             takeRecord(slice.data() + offset);
+        if (got < length)
+            return; // another computer shortened the file meanwhile: its end ends the records
     }
 }
 } // namespace
@@ -225,10 +235,8 @@ qint64 countResultRecords(AppContext& context)
 ResultRecord readResultRecord(AppContext& context, qint64 number)
 {
     const std::unique_ptr<RecordFile> file = OpenResultsFile(context);
-    RecordBytes bytes;
-    if (const FileError error = untilDone(
-            context, [&] { return file->read((number - 1) * kRecordSize, bytes.data(), kRecordSize); }))
-        endReading(context, ReadStep, error);
+    RecordBytes bytes{}; // what lies beyond the end reads as zeros: a record of no one
+    readOrEnd(context, *file, (number - 1) * kRecordSize, bytes.data(), kRecordSize);
     return decodeRecord(bytes.data());
 }
 

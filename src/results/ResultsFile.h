@@ -6,6 +6,8 @@
 // limit, while window events run. A missing file (its folder gone, as when
 // a network share drops) is tried again every five seconds; the fourth
 // failure, like any other error, shows a message and ends the program.
+// A file that another computer shortened while it was being read ends
+// where it ends: that is the end of the records, not an error.
 
 #include "foundation/AppContext.h"
 #include "results/ResultRecord.h"

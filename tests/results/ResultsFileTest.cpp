@@ -1,6 +1,10 @@
 #include "results/ResultsFile.h"
 
+#include "platform/PosixFileSystem.h"
 #include "results/ResultsTestSupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -140,6 +144,7 @@ TEST_F(ResultsFile, RecordsAreReachedByNumber)
     store({runRecord(day(), 1, 1, 10), runRecord(day(), 2, 1, 20), runRecord(day(), 3, 1, 30)});
     EXPECT_EQ(countResultRecords(test.context), 3);
     EXPECT_EQ(readResultRecord(test.context, 2).StudentNo, 2);
+    EXPECT_EQ(readResultRecord(test.context, 4).StudentNo, 0); // beyond the end: a record of no one
     ResultRecord corrected = readResultRecord(test.context, 2);
     corrected.Seconds = 25;
     writeResultRecord(test.context, 2, corrected);
@@ -159,5 +164,86 @@ TEST_F(ResultsFile, NewestRecordsComeInFileOrderWithoutForeignOnes)
     EXPECT_EQ(newest[1].StudentNo, 0);
     EXPECT_EQ(newest[2].Seconds, 50);
     EXPECT_EQ(ReadNewestRecords(test.context, 100).size(), 4u);
+}
+// The disk's files, where another computer cuts the results file short
+// right after its size has been taken.
+class ShrinkingResultsFile final : public FileSystem {
+public:
+    explicit ShrinkingResultsFile(qint64 bytesLeft) : bytesLeft_(bytesLeft) {}
+
+    FileError readFile(const QString& path, QByteArray& bytes) const override { return disk_.readFile(path, bytes); }
+    FileError replaceFile(const QString& path, const QByteArray& bytes) override
+    {
+        return disk_.replaceFile(path, bytes);
+    }
+    FileError openRecordFile(const QString& path, std::unique_ptr<RecordFile>& file) override
+    {
+        std::unique_ptr<RecordFile> opened;
+        if (const FileError error = disk_.openRecordFile(path, opened))
+            return error;
+        file = std::make_unique<Shrinking>(std::move(opened), path, bytesLeft_);
+        return FileError::none();
+    }
+
+private:
+    class Shrinking final : public RecordFile {
+    public:
+        Shrinking(std::unique_ptr<RecordFile> file, QString path, qint64 bytesLeft)
+            : file_(std::move(file)), path_(std::move(path)), bytesLeft_(bytesLeft) {}
+        FileError lockWhole() override { return file_->lockWhole(); }
+        void unlock() override { file_->unlock(); }
+        FileError size(qint64& bytes) const override
+        {
+            const FileError error = file_->size(bytes);
+            EXPECT_TRUE(QFile::resize(path_, bytesLeft_));
+            return error;
+        }
+        FileError read(qint64 offset, char* data, qint64 length, qint64& got) const override
+        {
+            return file_->read(offset, data, length, got);
+        }
+        FileError write(qint64 offset, const char* data, qint64 length) override
+        {
+            return file_->write(offset, data, length);
+        }
+        FileError flushToDisk() override { return file_->flushToDisk(); }
+
+    private:
+        std::unique_ptr<RecordFile> file_;
+        QString path_;
+        qint64 bytesLeft_;
+    };
+
+    PosixFileSystem disk_;
+    qint64 bytesLeft_;
+};
+
+TEST(ResultsFileOnDisk, ALoadEndsWhereTheFileEndsWhenItBecameShorterMeanwhile)
+{
+    constexpr int kRecords = 1500; // more than one slice of reading
+    const struct {
+        qint64 bytesLeft;
+        int loaded;
+    } cases[] = {
+        {0, 0}, {2 * kRecordSize + 10, 2}, {1100 * kRecordSize + 20, 1100}, {kRecords * kRecordSize, kRecords}};
+    for (const auto& c : cases) {
+        QTemporaryDir folder;
+        ResultsTest test;
+        test.state.ProgramDataFolder = folder.path() + u'/';
+        std::vector<ResultRecord> records;
+        for (int i = 0; i < kRecords; ++i)
+            records.push_back(runRecord(test.today(), 1 + i % 50, 1, 100 + i));
+        ASSERT_FALSE(PosixFileSystem().replaceFile(resultsFilePath(test.state), recordBytes(records)));
+
+        ShrinkingResultsFile files(c.bytesLeft);
+        AppContext context{test.state,   test.clock,   test.clock,     test.random, files,
+                           test.dialogs, test.program, test.navigator, test.sound};
+        LoadResults(context);
+        ASSERT_EQ(test.state.LoadedResults.size(), static_cast<size_t>(c.loaded)) << c.bytesLeft << " bytes left";
+        if (c.loaded > 0) {
+            EXPECT_EQ(test.state.LoadedResults.back().Seconds, 100 + c.loaded - 1);
+        }
+        EXPECT_TRUE(test.dialogs.messages.isEmpty()) << c.bytesLeft << " bytes left";
+    }
 }
 } // namespace

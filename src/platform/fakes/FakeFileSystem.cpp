@@ -1,5 +1,6 @@
 #include "platform/fakes/FakeFileSystem.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -26,11 +27,13 @@ public:
         bytes = bytes_->size();
         return FileError::none();
     }
-    FileError read(qint64 offset, char* data, qint64 length) const override
+    FileError read(qint64 offset, char* data, qint64 length, qint64& got) const override
     {
-        if (offset < 0 || offset + length > bytes_->size())
-            return {FileError::Kind::Other, QStringLiteral("Unexpected end of file")};
-        std::memcpy(data, bytes_->constData() + offset, static_cast<size_t>(length));
+        if (offset < 0)
+            return {FileError::Kind::Other, QStringLiteral("Invalid argument"), 22};
+        got = std::clamp<qint64>(bytes_->size() - offset, 0, length);
+        if (got > 0)
+            std::memcpy(data, bytes_->constData() + offset, static_cast<size_t>(got));
         return FileError::none();
     }
     FileError write(qint64 offset, const char* data, qint64 length) override
