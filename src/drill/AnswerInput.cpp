@@ -15,6 +15,18 @@ DrillKey drillKeyOf(int qtKey)
     }
 }
 
+std::optional<char16_t> typedCharacter(int qtKey, const QString& text)
+{
+    switch (qtKey) {
+    case Qt::Key_Backspace: return kBackspace;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return kEnter;
+    case Qt::Key_Escape: return kEscape;
+    case Qt::Key_Delete: return std::nullopt;
+    default: return text.isEmpty() ? std::nullopt : std::optional<char16_t>(text[0].unicode());
+    }
+}
+
 bool isAnswerCharacter(char16_t character)
 {
     return character >= u'*' && character <= u'9' && character != u'+';

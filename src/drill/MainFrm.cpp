@@ -312,13 +312,8 @@ void MainFrm::keyPressEvent(QKeyEvent* event)
     // the children's keyboards have always delivered them.
     if (const DrillKey key = drillKeyOf(event->key()))
         KeyDown(key, event->modifiers() & Qt::ShiftModifier);
-    if (event->key() == Qt::Key_Backspace) {
-        KeyPress(kBackspace);
-        return;
-    }
-    const QString text = event->text();
-    if (!text.isEmpty() && text[0] >= u' ' && text[0] != QChar(0x7F))
-        KeyPress(text[0].unicode());
+    if (const std::optional<char16_t> character = typedCharacter(event->key(), event->text()))
+        KeyPress(*character);
 }
 
 void MainFrm::KeyDown(int keyCode, bool shift)

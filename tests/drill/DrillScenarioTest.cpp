@@ -275,6 +275,34 @@ TEST_F(DrillRun, WrongAnswerShowsTheCorrectionUntilPlusIsPressedTwiceInARow)
     EXPECT_EQ(drill->sLabel9->text(), "19");
 }
 
+TEST_F(DrillRun, EnterAndEscTypeNothingYetRestartThePlusCountAndMeetTheLimit)
+{
+    start(1);
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> controls[] = {
+        {Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Escape, Qt::NoModifier}};
+    int warnings = 0;
+    for (const auto& [key, modifiers] : controls) {
+        type("1");
+        QTest::keyClick(drill, key, modifiers);
+        EXPECT_EQ(drill->Keisan2Lbl1[0]->text(), "1") << "key " << std::hex << key;
+        QTest::keyClick(drill, Qt::Key_Down);
+
+        answerWrongly();
+        type("+");
+        QTest::keyClick(drill, key, modifiers); // the two "+" must come in a row
+        type("+");
+        EXPECT_TRUE(correctionShown(*drill)) << "key " << std::hex << key;
+        type("+");
+        EXPECT_FALSE(correctionShown(*drill)) << "key " << std::hex << key;
+
+        type(QString(kInputLimit, u'0'));
+        QTest::keyClick(drill, key, modifiers);
+        EXPECT_EQ(soundsPlayed("警告1.wav").size(), ++warnings) << "key " << std::hex << key;
+        EXPECT_EQ(drill->Keisan2Lbl1[0]->text(), QString(kInputLimit, u'0'));
+        QTest::keyClick(drill, Qt::Key_Down);
+    }
+}
+
 TEST_F(DrillRun, TypingEditsTheAnswerBoxAndRefusesATwentyFourthCharacter)
 {
     start(1);

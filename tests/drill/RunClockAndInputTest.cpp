@@ -1,6 +1,8 @@
 #include "drill/AnswerInput.h"
 #include "drill/RunClock.h"
 
+#include <QtCore/qnamespace.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -22,6 +24,26 @@ TEST(AnswerCharacters, OnlyDigitsAndTheSignsAroundThemAreTyped)
         if (isAnswerCharacter(c))
             accepted += QChar(c);
     EXPECT_EQ(accepted, "*,-./0123456789");
+}
+
+TEST(TypedCharacter, ControlCharactersAreTypedBackspaceIsEightAndDeleteTypesNothing)
+{
+    constexpr int kNone = -1;
+    const struct {
+        int key;
+        const char* text;
+        int character;
+    } cases[] = {
+        {Qt::Key_5, "5", '5'},          {Qt::Key_Plus, "+", '+'},         {Qt::Key_Space, " ", ' '},
+        {Qt::Key_Return, "\r", 13},     {Qt::Key_Enter, "\r", 13},        {Qt::Key_Return, "", 13},
+        {Qt::Key_Escape, "\x1b", 27},   {Qt::Key_Escape, "", 27},          {Qt::Key_A, "\x01", 1},
+        {Qt::Key_Tab, "\t", 9},         {Qt::Key_Backspace, "\x7f", 8},   {Qt::Key_Backspace, "", 8},
+        {Qt::Key_Delete, "\x7f", kNone}, {Qt::Key_Shift, "", kNone},       {Qt::Key_F1, "", kNone},
+    };
+    for (const auto& c : cases) {
+        const std::optional<char16_t> typed = typedCharacter(c.key, QString::fromLatin1(c.text));
+        EXPECT_EQ(typed ? int(*typed) : kNone, c.character) << "key " << std::hex << c.key;
+    }
 }
 
 TEST(RunClock, RoundsHalvesToEvenAndSurvivesTheCounterWrapping)
