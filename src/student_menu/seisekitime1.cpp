@@ -355,11 +355,12 @@ void seisekitime1::applyLevelLocks()
     Picture6->lower();
 }
 
+// The cover's progress bar counts the levels only while the screen is
+// first filled; once hidden at the end of that it stays hidden.
 void seisekitime1::showCover()
 {
     Picture2->show();
     Picture2->raise();
-    ProgressBar1->show();
 }
 
 void seisekitime1::Command4_Click(int level)

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -176,6 +177,7 @@ TEST_F(StudentMenu, LevelKeysStartRunsAndZeroGoesBack)
     EXPECT_EQ(test.state.CurrentLevel, 3);
     EXPECT_FALSE(menu.KeysEnabled);
     EXPECT_FALSE(menu.Picture2->isHidden());
+    EXPECT_TRUE(menu.ProgressBar1->isHidden()); // it counted the levels of the first filling only
     QTest::keyClick(&menu, Qt::Key_0); // ignored while the run starts
     EXPECT_EQ(nameLists, 0);
 
@@ -187,6 +189,8 @@ TEST_F(StudentMenu, LevelKeysStartRunsAndZeroGoesBack)
     menu.Command1->setEnabled(true);
     QTest::keyClick(&menu, Qt::Key_0);
     EXPECT_EQ(nameLists, 1);
+    EXPECT_FALSE(menu.Picture2->isHidden());
+    EXPECT_TRUE(menu.ProgressBar1->isHidden());
 }
 
 TEST_F(StudentMenu, ALevelNameClickStartsTheRunAndUnloadsTheMenu)
