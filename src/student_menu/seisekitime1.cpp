@@ -93,10 +93,19 @@ void seisekitime1::buildHeader()
     Label18 = makeLabel(QString(), Picture4, QRect(8, 2, 178, 28), 12);
     Combo1 = new QComboBox(this);
     Combo1->setGeometry(324, 86, 190, 32);
-    Combo1->setEditable(true); // a teacher may type "家族"
+    // A teacher may type a class such as "家族" (everybody): it filters the
+    // lists, and the list of classes stays as it is.
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setToolTip(u"表示する学年を選びます"_s);
     Combo1->setFont(sizedFont(Combo1->font(), 12));
     connect(Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    // Enter on a class that is an item activates that item; any other text
+    // filters as it stands.
+    connect(Combo1->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+        if (Combo1->findText(Combo1->currentText()) < 0)
+            Combo1_Click();
+    });
 
     Picture5 = makePanel(this, QRect(524, 4, 186, 104));
     auto* views = new QButtonGroup(this);

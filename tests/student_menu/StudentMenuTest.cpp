@@ -262,4 +262,19 @@ TEST_F(StudentMenu, TheClassBoxFiltersEveryList)
     ASSERT_EQ(lines(menu, 1).size(), 1);
     EXPECT_TRUE(lines(menu, 1)[0].contains(u"井上"_s));
 }
+
+TEST_F(StudentMenu, AClassTypedIntoTheClassBoxFiltersWithoutBecomingAnItem)
+{
+    history({run(kOlder, 1, 70), run(kStudent, 1, 45)});
+    seisekitime1& menu = open();
+    const int items = menu.Combo1->count();
+    for (const QString& typed : {u"小２"_s, u"家族"_s, u"中４"_s}) { // 家族 shows everybody, 中４ nobody
+        menu.Combo1->lineEdit()->setText(typed); // as typed
+        QTest::keyClick(menu.Combo1->lineEdit(), Qt::Key_Return);
+        EXPECT_EQ(menu.Combo1->currentText(), typed);
+        EXPECT_EQ(lines(menu, 1), pointsRankingLines(inputs(typed), 1, 1)) << typed.toStdString();
+        EXPECT_EQ(menu.Combo1->count(), items) << typed.toStdString();
+    }
+    EXPECT_TRUE(lines(menu, 1).isEmpty());
+}
 } // namespace
