@@ -1,5 +1,6 @@
 #include "student_menu/LevelLocks.h"
 
+#include "foundation/TextColumns.h"
 #include "results/Evaluation.h"
 
 namespace {
@@ -9,7 +10,8 @@ bool opensNextLevel(const SharedState& state, int level)
 {
     const int next = level + 1;
     return (next <= kMaxLevel && state.Criteria.ClearPoints[next] == kNoClearCondition) || state.AllLevelsOpen ||
-           state.CurrentStudentName.trimmed() == u"先生" || LevelPassed(state, level, state.CurrentStudentNo);
+           withoutHalfWidthSpaces(state.CurrentStudentName) == u"先生" ||
+           LevelPassed(state, level, state.CurrentStudentNo);
 }
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "foundation/RunStart.h"
 #include "foundation/ScreenLayout.h"
 #include "foundation/ScreenNames.h"
+#include "foundation/TextColumns.h"
 #include "results/Evaluation.h"
 #include "roster/NameList.h"
 #include "student_menu/LevelColumns.h"
@@ -274,7 +275,7 @@ void seisekitime1::activate()
     setListsVisible(true);
     Picture6->hide();
 
-    Label12->setText(state.CurrentStudentGrade + u' ' + state.CurrentStudentName.trimmed());
+    Label12->setText(state.CurrentStudentGrade + u' ' + withoutHalfWidthSpaces(state.CurrentStudentName));
     Label13->setText(u"%1:%2"_s.arg(state.SchoolName).arg(student));
     Label11->setText(state.ProgramTitle);
     Label11->setFont(sizedFont(Label11->font(), state.ProgramTitle.size() > 9 ? 20 : 24));

@@ -124,9 +124,12 @@ TEST_F(LevelLockRules, WithoutAllLevelsOpenALevelOpensTheNextWhenCleared)
     overdo(2); // locked, and it still opens level 3
     EXPECT_EQ(buttons(), "ELEE-");
 
-    state->CurrentStudentName = u"先生"_s.leftJustified(20);
-    EXPECT_EQ(buttons(), "ELEEE");
-    state->CurrentStudentName = u"山本先生"_s.leftJustified(20); // only exactly "先生"
-    EXPECT_EQ(buttons(), "ELEE-");
+    // Only a name that is exactly "先生" between half-width spaces.
+    const std::pair<QString, const char*> names[] = {
+        {u"先生"_s.leftJustified(20), "ELEEE"}, {u"  先生 "_s, "ELEEE"}, {u"山本先生"_s, "ELEE-"}, {u"　先生　"_s, "ELEE-"}};
+    for (const auto& [name, shown] : names) {
+        state->CurrentStudentName = name;
+        EXPECT_EQ(buttons(), shown) << '"' << name.toStdString() << '"';
+    }
 }
 } // namespace

@@ -134,6 +134,12 @@ TEST_F(StudentMenu, OpensOnThePointsRankingWithTheStudentsFigures)
         EXPECT_TRUE(menu.Command4[level]->isEnabled()) << level;
 }
 
+TEST_F(StudentMenu, TheNameLosesOnlyItsHalfWidthSpaces)
+{
+    test.state.CurrentStudentName = u"  　清水　心春　 "_s;
+    EXPECT_EQ(open().Label12->text(), u"小２ 　清水　心春　"_s);
+}
+
 TEST_F(StudentMenu, FiveLevelsShowFourColumnsAndScroll)
 {
     seisekitime1& menu = open();
