@@ -10,5 +10,8 @@ class BASEFRM final : public Screen {
 public:
     explicit BASEFRM(AppContext& context);
 
+    // The child waits in front of it until the next screen is filled.
+    bool isCover() const override { return true; }
+
     QLabel* Label19;
 };

@@ -36,18 +36,38 @@ Screen& Navigator::load(const QString& name)
     return *screens_.back().second;
 }
 
+namespace {
+void bringToFront(Screen& screen)
+{
+    screen.show();
+    screen.raise();
+    screen.activateWindow();
+}
+} // namespace
+
+bool Navigator::coverInFront() const
+{
+    const Screen* front = loaded(front_);
+    return front && front->isCover();
+}
+
 void Navigator::show(const QString& name)
 {
     Screen& screen = load(name);
     shownOrder_.removeAll(name);
     shownOrder_ << name;
-    screen.show();
-    screen.raise();
-    screen.activateWindow();
-    if (front_ == name)
+    if (front_ == name) {
+        bringToFront(screen);
         return;
+    }
+    // Behind a cover the child never sees the screen half filled.
+    const bool preparedBehindCover = coverInFront();
+    if (!preparedBehindCover)
+        bringToFront(screen);
     front_ = name;
     screen.activate();
+    if (preparedBehindCover && front_ == name)
+        bringToFront(*loaded(name)); // still the front screen: not closed meanwhile
 }
 
 void Navigator::unload(const QString& name)

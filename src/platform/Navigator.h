@@ -28,7 +28,8 @@ public:
     T& screen(const QString& name) { return static_cast<T&>(load(name)); }
 
     // Loads the screen if needed and brings it to the front; runs its
-    // activation when another screen was in front.
+    // activation when another screen was in front. Shown from behind a
+    // cover, it appears only after its activation.
     void show(const QString& name);
 
     // Closes and unloads the screen. When it was in front, the screen shown
@@ -43,6 +44,7 @@ public:
 
 private:
     Screen* loaded(const QString& name) const;
+    bool coverInFront() const;
     void unload(const QString& name);
 
     QHash<QString, Factory> factories_;

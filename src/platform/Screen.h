@@ -12,4 +12,8 @@ public:
     // another screen of the program was (also when it is first shown).
     // Switching to another application and back is not an activation.
     virtual void activate() {}
+
+    // A cover (the please-wait screen) stays in sight while the screen shown
+    // after it is prepared: that screen appears once its activation has run.
+    virtual bool isCover() const { return false; }
 };

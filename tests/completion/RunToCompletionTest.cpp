@@ -79,4 +79,28 @@ TEST_F(RunToCompletion, TheCompletionScreenShowsTheRecordedRunAndOffersAnotherOn
     EXPECT_EQ(completion->Label18->text(), QStringLiteral("今の成績：20秒"));
     EXPECT_EQ(decodedRecords(test.files.contents(kTestResultsFile)).size(), 2u);
 }
+// The child sees "Just a moment" until the completion screen is filled,
+// never the screen half filled.
+TEST_F(RunToCompletion, ThePleaseWaitScreenStaysInSightUntilTheCompletionScreenIsFilled)
+{
+    int looks = 0;
+    bool completionSeenHalfFilled = false;
+    bool pleaseWaitAlwaysInSight = true;
+    test.program.onProcessEvents = [&] {
+        test.clock.advance(10);
+        Navigator& navigator = test.navigator;
+        if (navigator.frontScreen() != ScreenNames::FrmSyuuryou || !navigator.isLoaded(ScreenNames::BASEFRM))
+            return;
+        ++looks;
+        completionSeenHalfFilled = completionSeenHalfFilled || completion->isVisible();
+        pleaseWaitAlwaysInSight = pleaseWaitAlwaysInSight && navigator.load(ScreenNames::BASEFRM).isVisible();
+    };
+    StartRun(test.context);
+    playRun(2);
+    EXPECT_GT(looks, 0);
+    EXPECT_FALSE(completionSeenHalfFilled);
+    EXPECT_TRUE(pleaseWaitAlwaysInSight);
+    EXPECT_TRUE(completion->isVisible());
+    EXPECT_FALSE(test.navigator.isLoaded(ScreenNames::BASEFRM));
+}
 } // namespace

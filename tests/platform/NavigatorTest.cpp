@@ -75,4 +75,47 @@ TEST_F(Navigation, ActivationMayShowAnotherScreen)
     EXPECT_EQ(navigator.frontScreen(), "B");
     EXPECT_EQ(activations["B"], 1);
 }
+// The please-wait screen in front of the screen being prepared.
+class Cover final : public Screen {
+public:
+    bool isCover() const override { return true; }
+};
+
+// Notes what the child sees while it is being activated, then closes the cover.
+class Preparing final : public Screen {
+public:
+    explicit Preparing(Navigator& navigator) : navigator_(navigator) {}
+    void activate() override
+    {
+        visibleWhilePrepared = isVisible();
+        coverVisibleWhilePrepared = navigator_.isLoaded("Cover") && navigator_.load("Cover").isVisible();
+        navigator_.close("Cover");
+    }
+    bool visibleWhilePrepared = false;
+    bool coverVisibleWhilePrepared = false;
+
+private:
+    Navigator& navigator_;
+};
+
+TEST_F(Navigation, AScreenShownFromBehindTheCoverAppearsOnlyOnceItsActivationHasRun)
+{
+    navigator.registerScreen("Cover", [] { return std::make_unique<Cover>(); });
+    navigator.registerScreen("Preparing", [this] { return std::make_unique<Preparing>(navigator); });
+    const struct {
+        const char* inFront;
+        bool visibleWhilePrepared;
+    } cases[] = {{"A", true}, {"Cover", false}};
+    for (const auto& c : cases) {
+        navigator.show("Cover");
+        navigator.show(c.inFront);
+        navigator.show("Preparing");
+        const auto& preparing = navigator.screen<Preparing>("Preparing");
+        EXPECT_EQ(preparing.visibleWhilePrepared, c.visibleWhilePrepared) << "from behind " << c.inFront;
+        EXPECT_TRUE(preparing.coverVisibleWhilePrepared) << "from behind " << c.inFront;
+        EXPECT_TRUE(preparing.isVisible()) << "from behind " << c.inFront;
+        EXPECT_EQ(navigator.frontScreen(), "Preparing");
+        navigator.closeAll();
+    }
+}
 } // namespace
