@@ -3,6 +3,8 @@
 #include "foundation/LevelCatalogue.h"
 #include "platform/TextFile.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int kPathFileItems = 10;
 constexpr int kCommonSettingsItems = 10;
@@ -37,7 +39,9 @@ bool readItems(const FileSystem& files, const QString& path, int needed, QString
 
 void storeCommonSettings(const QStringList& items, SharedState& state)
 {
-    state.SchoolYearStartMonth = static_cast<int>(leadingNumber(items[0]));
+    // Every month before 1 reads as January and every one after 12 as
+    // "no month yet": held to 1..13, each keeps its meaning.
+    state.SchoolYearStartMonth = static_cast<int>(std::clamp(leadingNumber(items[0]), 1.0, 13.0));
     const SchoolNameItem school = splitSchoolItem(items[1]);
     state.SchoolCode = school.code;
     state.SchoolName = school.name;

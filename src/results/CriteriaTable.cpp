@@ -2,10 +2,18 @@
 
 #include "platform/TextFile.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
 namespace {
+// Times beyond a few days act as "never reached" in every rule; held
+// there, no sum or difference of them can overflow.
+constexpr std::int32_t kLongestTime = 999'999;
+// A run earns at most 55 points; a factor held to ±1000 keeps the points of
+// the newest 20 000 runs within a 32-bit sum.
+constexpr double kLargestMultiplier = 1000;
+
 // Whole-number columns round like the original program's number
 // conversion (halves to even) and are held within their type's range.
 template <typename Int>
@@ -20,11 +28,12 @@ Int wholeNumber(const QString& text)
 void storeLine(int index, const QStringList& cells, CriteriaTable& table)
 {
     table.Cells[index] = cells.mid(0, kCriteriaColumns);
-    table.TargetTime[index] = wholeNumber<std::int32_t>(cells[0]);
-    table.MinimumTime[index] = wholeNumber<std::int32_t>(cells[1]);
+    table.TargetTime[index] = std::clamp(wholeNumber<std::int32_t>(cells[0]), -kLongestTime, kLongestTime);
+    table.MinimumTime[index] = std::clamp(wholeNumber<std::int32_t>(cells[1]), -kLongestTime, kLongestTime);
     table.ClearPoints[index] = wholeNumber<std::int32_t>(cells[2]);
     table.ClearCount[index] = wholeNumber<std::int16_t>(cells[3]);
-    table.PointMultiplier[index] = static_cast<float>(leadingNumber(cells[4]));
+    table.PointMultiplier[index] =
+        static_cast<float>(std::clamp(leadingNumber(cells[4]), -kLargestMultiplier, kLargestMultiplier));
     table.LimitCount[index] = leadingNumber(cells[5]);
     table.LimitPoints[index] = leadingNumber(cells[6]);
     table.JudgeDays[index] = leadingNumber(cells[7]);

@@ -51,7 +51,7 @@ int RunPoints(int seconds, int targetTime)
     if (t == 0)
         return 0; // no target, no points
     if (seconds <= t) {
-        const double share = static_cast<double>(t - firstThreeCharacters(seconds)) / t;
+        const double share = (static_cast<double>(t) - firstThreeCharacters(seconds)) / t;
         return floorToInt(share * share * share * 50 + 5);
     }
     if (seconds < 2.0 * t)

@@ -90,10 +90,12 @@ inline bool fitsTables(const LoadedResult& record)
 }
 
 // A record that belongs to a student and a level. Student numbers and
-// levels outside the tables are a torn or foreign write, never valid.
+// levels outside the tables, and negative times, are a torn or foreign
+// write, never valid.
 inline bool isValidRecord(const LoadedResult& record)
 {
-    return record.EntryDate >= 0 && record.StudentNo >= 1 && record.Level >= 1 && fitsTables(record);
+    return record.EntryDate >= 0 && record.StudentNo >= 1 && record.Level >= 1 && record.Seconds >= 0 &&
+           fitsTables(record);
 }
 
 // The date and time fields of a moment. The time is taken in whole

@@ -87,6 +87,18 @@ TEST_F(ReadSettings, EmptyLinesAreEmptyItemsOfThePathFileAndTheCommonSettings)
     EXPECT_EQ(state.TeacherPassword, "pass"); // item 6, after two empty lines
 }
 
+TEST_F(ReadSettings, TheSchoolYearsFirstMonthIsHeldToWhatTheYearRuleCanTell)
+{
+    const std::pair<const char*, int> cases[] = {{"9999999999", 13}, {"13", 13}, {"12", 12}, {"4.9", 4},
+                                                 {"0", 1}, {"-9999999999", 1}};
+    for (const auto& [item, month] : cases) {
+        files.put(SchoolTreePaths::commonSettings,
+                  encodeLines({item, QStringLiteral("12345みなも塾"), "1", "0", "0", "pass", "0", "0", "0", "0"}));
+        ASSERT_TRUE(read()) << failure.errorText.toStdString();
+        EXPECT_EQ(state.SchoolYearStartMonth, month) << item;
+    }
+}
+
 TEST_F(ReadSettings, AnyMissingOrShortFileFailsWithItsPathAndLeavesStateAlone)
 {
     const FileError unreadable{FileError::Kind::Other, "Permission denied"};

@@ -1,8 +1,11 @@
 #include "results/CriteriaTable.h"
 
 #include "platform/TextFile.h"
+#include "results/Evaluation.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace {
 const QString kTitles = QStringLiteral("目標Time,最低Time,ｸﾘｱﾎﾟｲﾝﾄ,ｸﾘｱ回数,ﾎﾟｲﾝﾄ倍率,禁回,禁点,判期間,禁期間,,,");
@@ -46,6 +49,25 @@ TEST(CriteriaTable, FractionsStayWhereTheColumnTakesThemAndTextReadsAsZero)
     EXPECT_DOUBLE_EQ(table.JudgeDays[1], 0.5);
     EXPECT_DOUBLE_EQ(table.LimitDays[1], 1.5);
     EXPECT_EQ(table.Cells[1].mid(9), QStringList({"n", "o", "p"})); // kept for the editor
+}
+
+TEST(CriteriaTable, NumbersBeyondWhatARuleCanUseAreHeldWithinTheirColumn)
+{
+    const CriteriaTable table = parsed({kTitles, "9999999999,-9999999999,9999999999,99999,99999999999,0,0,7,3,,,",
+                                        "-9999999999,9999999999,-9999999999,-99999,-99999999999,0,0,7,3,,,"});
+    EXPECT_EQ(table.TargetTime[1], 999'999);
+    EXPECT_EQ(table.MinimumTime[1], -999'999);
+    EXPECT_EQ(table.ClearPoints[1], std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(table.ClearCount[1], std::numeric_limits<std::int16_t>::max());
+    EXPECT_FLOAT_EQ(table.PointMultiplier[1], 1000);
+    EXPECT_EQ(table.TargetTime[2], -999'999);
+    EXPECT_EQ(table.MinimumTime[2], 999'999);
+    EXPECT_EQ(table.ClearPoints[2], std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(table.ClearCount[2], std::numeric_limits<std::int16_t>::min());
+    EXPECT_FLOAT_EQ(table.PointMultiplier[2], -1000);
+    // The largest points a run can earn, at the largest factor.
+    EXPECT_EQ(WeightedRunPoints(0, table, 1), 55'000);
+    EXPECT_EQ(WeightedRunPoints(0, table, 2), 0); // below a negative target nothing is graded
 }
 
 TEST(CriteriaTable, LinesBeyondTheThirtySixthAreIgnored)

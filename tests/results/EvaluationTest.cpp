@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace {
 TEST(RunPoints, GradedByTheTargetTime)
 {
@@ -53,6 +55,16 @@ TEST_F(Tallies, PointsAreScaledByTheMultiplierAndRoundedDown)
     for (const auto& [seconds, points] : cases)
         EXPECT_EQ(test.state.Tallies(1, student++).TotalPoints, points) << seconds << " s";
     EXPECT_EQ(test.state.Tallies(2, 1).TotalPoints, 7);
+}
+
+TEST_F(Tallies, ARecordWithNegativeSecondsIsForeignAndCountsNowhere)
+{
+    recount({runRecord(day(), 1, 1, -1), runRecord(day(), 1, 1, std::numeric_limits<std::int32_t>::min()),
+             runRecord(day(), 2, 1, 30)});
+    EXPECT_EQ(test.state.Tallies(1, 1).RunCount, 0);
+    EXPECT_EQ(test.state.Tallies(1, 1).TotalPoints, 0);
+    EXPECT_EQ(test.state.Tallies(1, 1).TodayRunCount, 0);
+    EXPECT_EQ(test.state.Tallies(1, 2).RunCount, 1);
 }
 
 TEST_F(Tallies, TimeOutsAndLongRunsCountInNoRunCount)
