@@ -1,8 +1,23 @@
 #!/usr/bin/env bash
-# The test command: installs what is missing, builds, runs every test.
+# The test command: installs what is missing, builds, runs every test; then
+# builds the same tests with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs them again, where any finding (a leak of the program's own
+# included) fails. Prints how long each stage took.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/install-deps.sh"
-"$root/scripts/build.sh"
-cd "$root/build"
-ctest --output-on-failure -j"$(nproc)"
+stage() { # $1: name, then the command
+  local name=$1 started=$SECONDS
+  shift
+  "$@"
+  echo "== $name: $((SECONDS - started)) s"
+}
+run_tests() { (cd "$1" && ctest --output-on-failure -j"$(nproc)"); }
+
+stage "install" "$root/scripts/install-deps.sh"
+stage "build" "$root/scripts/build.sh"
+stage "tests" run_tests "$root/build"
+
+stage "sanitizer build" "$root/scripts/build.sh" --sanitize
+export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+stage "sanitizer tests" run_tests "$root/build-sanitize"
