@@ -2,7 +2,8 @@
 # The test command: installs what is missing, builds, runs every test; then
 # builds the same tests with AddressSanitizer and UndefinedBehaviorSanitizer
 # and runs them again, where any finding (a leak of the program's own
-# included) fails. Prints how long each stage took.
+# included) fails; then runs each fuzz target for 20 seconds from its
+# corpus. Prints how long each stage took.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 stage() { # $1: name, then the command
@@ -21,3 +22,5 @@ stage "sanitizer build" "$root/scripts/build.sh" --sanitize
 export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 stage "sanitizer tests" run_tests "$root/build-sanitize"
+
+stage "fuzzing" "$root/scripts/fuzz.sh" 20
