@@ -12,7 +12,8 @@ stage() { # $1: name, then the command
   "$@"
   echo "== $name: $((SECONDS - started)) s"
 }
-run_tests() { (cd "$1" && ctest --output-on-failure -j"$(nproc)"); }
+run_tests() { (cd "$1" && ctest --output-on-failure -j"$(nproc)" | tee "$1/ctest.log"); }
+tests_in() { sed -n 's/^100% tests passed, 0 tests failed out of \([0-9]*\)$/\1/p' "$1/ctest.log"; }
 
 stage "install" "$root/scripts/install-deps.sh"
 stage "build" "$root/scripts/build.sh"
@@ -24,3 +25,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 stage "sanitizer tests" run_tests "$root/build-sanitize"
 
 stage "fuzzing" "$root/scripts/fuzz.sh" 20
+
+# Reached only when everything passed: each test program twice, each fuzz target once.
+fuzz_targets=$(sed -n 's/^set(FUZZ_TARGETS \(.*\))$/\1/p' "$root/fuzz/CMakeLists.txt" | wc -w)
+echo "all stages: $(($(tests_in "$root/build") + $(tests_in "$root/build-sanitize") + fuzz_targets)) passed, 0 failed"
