@@ -6,6 +6,8 @@
 #include "roster/NameList.h"
 #include "roster/Roster.h"
 
+#include <QStringBuilder>
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -16,6 +18,8 @@ namespace {
 const QString kFullWidthSpace = u"　"_s;
 const QString kCurrentMark = u"●"_s;
 const QString kFailedRun = u"×"_s;
+// What a time-out shows where the seconds field stands.
+const QString kTimedOutField = kFullWidthSpace + kFullWidthSpace + kFailedRun;
 // Runs recorded this long or longer are time-outs and show no time.
 constexpr int kTimedOutSeconds = 90000;
 // The individual list reaches back this far.
@@ -83,6 +87,62 @@ QString markedName(const ListingInputs& inputs, int student)
     const QString mark = markOf(inputs, student);
     return mark + runNameField(inputs.state, student) + mark;
 }
+
+// The marked names of the students a run list meets, each built once: a
+// period list holds thousands of runs of the same few hundred students.
+class MarkedNames {
+public:
+    explicit MarkedNames(const ListingInputs& inputs)
+        : inputs_(inputs), students_(static_cast<std::size_t>(kMaxStudentNo) + 1)
+    {
+    }
+
+    // None when the class box hides the student.
+    const QString* of(int student)
+    {
+        Student& known = students_[static_cast<std::size_t>(student)];
+        if (!known.looked) {
+            known.looked = true;
+            known.shown = studentShown(inputs_, student);
+            if (known.shown)
+                known.markedName = markedName(inputs_, student);
+        }
+        return known.shown ? &known.markedName : nullptr;
+    }
+
+private:
+    struct Student {
+        bool looked = false;
+        bool shown = false;
+        QString markedName;
+    };
+    const ListingInputs& inputs_;
+    std::vector<Student> students_;
+};
+
+// The date field of the last record asked for: records come in file
+// order, so the runs of one day follow each other.
+class DateFields {
+public:
+    // None for a number that is no date.
+    const QString* of(double entryDate)
+    {
+        if (!looked_ || entryDate != entryDate_) {
+            looked_ = true;
+            entryDate_ = entryDate;
+            const QDate date = dateOfEntry(entryDate);
+            valid_ = date.isValid();
+            field_ = valid_ ? dateField(date) : QString();
+        }
+        return valid_ ? &field_ : nullptr;
+    }
+
+private:
+    bool looked_ = false;
+    bool valid_ = false;
+    double entryDate_ = 0;
+    QString field_;
+};
 } // namespace
 
 QString GradeMark(int gradeNumber)
@@ -198,7 +258,7 @@ LevelLines todayListLines(const ListingInputs& inputs, const std::vector<LoadedR
         const QString time = timeOfDayField(record.EntryTime);
         QStringList& list = lines[static_cast<std::size_t>(record.Level)];
         if (record.Seconds >= kTimedOutSeconds)
-            list << kFullWidthSpace.repeated(2) + kFailedRun + u' ' + time + who;
+            list << kTimedOutField + u' ' + time + who;
         else
             list << secondsField(record.Seconds) + u' ' + time + who +
                         QString::number(listPoints(inputs, record));
@@ -211,22 +271,24 @@ LevelLines periodListLines(const ListingInputs& inputs, const std::vector<Loaded
 {
     LevelLines lines = emptyLevelLines(inputs);
     const double firstExcluded = entryDateOf(inputs.today) - periodDays;
+    MarkedNames names(inputs);
+    DateFields dates;
     for (const LoadedResult& record : records) {
-        if (!listable(inputs, record) || !(record.EntryDate > firstExcluded) ||
-            !studentShown(inputs, record.StudentNo))
+        if (!listable(inputs, record) || !(record.EntryDate > firstExcluded))
             continue;
-        const QDate date = dateOfEntry(record.EntryDate);
-        if (!date.isValid())
+        const QString* who = names.of(record.StudentNo);
+        const QString* date = dates.of(record.EntryDate);
+        if (!who || !date)
             continue;
-        const QString dateAndWho = dateField(date) + markedName(inputs, record.StudentNo);
         QStringList& list = lines[static_cast<std::size_t>(record.Level)];
-        const int points = listPoints(inputs, record);
         if (record.Seconds >= kTimedOutSeconds)
-            list << kFullWidthSpace.repeated(2) + kFailedRun + u' ' + dateAndWho;
+            list << kTimedOutField % u' ' % *date % *who;
         else if (displayMode == 2)
-            list << lastOf(5, 6, points) + u' ' + dateAndWho + QString::number(record.Seconds) + u'秒';
+            list << lastOf(5, 6, listPoints(inputs, record)) % u' ' % *date % *who %
+                        QString::number(record.Seconds) % u'秒';
         else
-            list << secondsField(record.Seconds) + u' ' + dateAndWho + QString::number(points);
+            list << secondsField(record.Seconds) % u' ' % *date % *who %
+                        QString::number(listPoints(inputs, record));
     }
     return lines;
 }
@@ -246,8 +308,8 @@ LevelLines individualListLines(const ListingInputs& inputs, const std::vector<Lo
             continue;
         // A time-out keeps its date and time and shows "×" where the
         // seconds stand, right-aligned in the same columns.
-        const QString seconds = record.Seconds >= kTimedOutSeconds ? kFullWidthSpace.repeated(2) + kFailedRun
-                                                                   : secondsField(record.Seconds);
+        const QString seconds =
+            record.Seconds >= kTimedOutSeconds ? kTimedOutField : secondsField(record.Seconds);
         lines[static_cast<std::size_t>(record.Level)]
             << date.toString(u"yyyy/MM/dd"_s) + u' ' + timeOfEntry(record.EntryTime).toString(u"H:mm:ss"_s) +
                    seconds;

@@ -247,6 +247,35 @@ TEST_F(Listings, PeriodListOfThisWeekFromMondayAndFromSunday)
     EXPECT_EQ(onSunday[2], QStringList({u"    1 05/19●加藤　凛"_s + F + u"●1234秒"_s}));
 }
 
+// Every line carries its own record's student and date, however the runs of
+// students and days interleave, and a hidden student or a record without a
+// date leaves the lines around it as they are.
+TEST_F(Listings, PeriodListLinesFollowEachRecordThroughInterleavedStudentsAndDays)
+{
+    student(17, u"  松本"_s, 4); // leading half-width spaces are no part of the name
+    classText = u"小学生全体"_s; // hides 13 (lower secondary) and 15 (no grade)
+    const QDate saturday = today.addDays(-2), lastWeek = today.addDays(-9);
+    LoadedResult noDate = run(saturday, QTime(9, 0), 12, 1, 45);
+    noDate.EntryDate = 1e9;
+    const std::vector<LoadedResult> records = {
+        run(saturday, QTime(9, 0), 12, 1, 45),  run(saturday, QTime(9, 0), 13, 1, 45),
+        run(saturday, QTime(9, 0), 14, 1, 61),  run(lastWeek, QTime(9, 0), 12, 1, 120),
+        noDate,                                 run(saturday, QTime(9, 0), 17, 1, 30),
+        run(saturday, QTime(9, 0), 15, 1, 45),  run(saturday, QTime(9, 0), 12, 2, 99999),
+        run(today, QTime(9, 0), 11, 1, 600),    run(saturday, QTime(9, 0), 14, 1, 60),
+    };
+    const LevelLines lines = periodListLines(inputs(), records, 30, 1);
+    EXPECT_EQ(lines[1], QStringList({
+                            u"  45秒 05/11②小林"_s + F + F + F + u"②5"_s,
+                            u"  61秒 05/11③長谷川あい③4"_s,
+                            u" 120秒 05/04②小林"_s + F + F + F + u"②1"_s,
+                            u"  30秒 05/11④松本"_s + F + F + F + u"④11"_s,
+                            u" 600秒 05/13②井上　大和②0"_s,
+                            u"  60秒 05/11③長谷川あい③5"_s,
+                        }));
+    EXPECT_EQ(lines[2], QStringList({F + F + u"× 05/11②小林"_s + F + F + F + u"②"_s}));
+}
+
 TEST_F(Listings, IndividualListHoldsOnlyTheCurrentStudentsRunsOfTenYears)
 {
     const std::vector<LoadedResult> records = {
