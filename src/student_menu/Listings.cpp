@@ -339,19 +339,17 @@ int PeriodDays(int periodChoice, int dayOfWeek)
 
 std::optional<unsigned> listColour(const QStringList& lines, int targetTime, int minimumTime)
 {
-    std::optional<unsigned> colour;
-    for (const QString& line : lines) {
-        if (line.mid(2, 1) == kFailedRun)
-            continue;
-        // The seconds field without its first character: a four-digit time
-        // loses its first digit here (1234 seconds colour as 234).
-        const double seconds = leadingNumber(line.mid(1, 4));
-        if (seconds <= targetTime)
-            colour = 0x00C000u;
-        else if (seconds <= minimumTime)
-            colour = 0xC0FFC0u;
-        else
-            colour = 0xC0C0C0u;
-    }
-    return colour;
+    // Only the last line with a time decides, so the search runs from the end.
+    const auto timed = std::find_if(lines.crbegin(), lines.crend(),
+                                    [](const QString& line) { return line.mid(2, 1) != kFailedRun; });
+    if (timed == lines.crend())
+        return std::nullopt;
+    // The seconds field without its first character: a four-digit time
+    // loses its first digit here (1234 seconds colour as 234).
+    const double seconds = leadingNumber(timed->mid(1, 4));
+    if (seconds <= targetTime)
+        return 0x00C000u;
+    if (seconds <= minimumTime)
+        return 0xC0FFC0u;
+    return 0xC0C0C0u;
 }
