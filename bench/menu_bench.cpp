@@ -1,6 +1,7 @@
 // The student menu on a roster of 2 000 students and a results file of
 // 100 000 records: one activation (recount, the points ranking of every
-// level, figures and locks) and one build of the period list.
+// level, figures and locks) and one build of the period list, out of sight
+// and in sight.
 #include "BenchSchool.h"
 #include "foundation/LevelCatalogue.h"
 #include "results/ResultsFile.h"
@@ -58,6 +59,37 @@ void BM_PeriodList(benchmark::State& run)
     run.counters["lines"] = lines;
 }
 
+// The period list in the time display, which also colours every list by
+// its last time.
+void BM_PeriodListTimeDisplay(benchmark::State& run)
+{
+    seisekitime1& screen = menu();
+    screen.activate();
+    screen.Option2[0]->click();
+    for (auto _ : run) {
+        screen.Option1[3]->click();
+        benchmark::DoNotOptimize(screen.List5[1]->count());
+    }
+}
+
+// The period list on a screen in sight, as in the program: a list that is
+// shown again lays out all its rows at once. A screen of its own, so that
+// the others stay out of sight.
+void BM_PeriodListInSight(benchmark::State& run)
+{
+    menu();
+    static seisekitime1* screen = [] {
+        auto* inSight = new seisekitime1(school().program.context());
+        inSight->show();
+        inSight->activate();
+        return inSight;
+    }();
+    for (auto _ : run) {
+        screen->Option1[3]->click();
+        benchmark::DoNotOptimize(screen->List5[1]->count());
+    }
+}
+
 // The shares of a period list: reading the records and building the lines.
 void BM_PeriodListLines(benchmark::State& run)
 {
@@ -77,6 +109,8 @@ void BM_ReadNewestRecords(benchmark::State& run)
 
 BENCHMARK(BM_MenuActivation)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PeriodList)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PeriodListTimeDisplay)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PeriodListInSight)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_PeriodListLines)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 BENCHMARK(BM_ReadNewestRecords)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 } // namespace
