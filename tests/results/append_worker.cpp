@@ -1,5 +1,6 @@
 // A second computer of the school, for the multi-process tests:
-//   append_worker append <data folder> <writer> <count>   appends <count> records of its own
+//   append_worker append <data folder> <writer> <count>   appends <count> records of its own and
+//                                                         prints each one's sequence number once it is on disk
 //   append_worker hold <data folder> <milliseconds>       holds the whole-file lock, then ends
 #include "foundation/ProgramContext.h"
 #include "results/ResultsFile.h"
@@ -25,8 +26,12 @@ int main(int argc, char* argv[])
     if (arguments[1] == "append") {
         const int writer = arguments[3].toInt();
         const int count = arguments[4].toInt();
-        for (int sequence = 0; sequence < count; ++sequence)
+        for (int sequence = 0; sequence < count; ++sequence) {
             appendRecord(program.context(), workerRecord(writer, sequence));
+            // Only now may the record be called written: a killed writer is held to what it printed.
+            std::printf("%d\n", sequence);
+            std::fflush(stdout);
+        }
         return 0;
     }
     if (arguments[1] == "hold") {
