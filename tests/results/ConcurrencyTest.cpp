@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 std::unique_ptr<QProcess> startWorker(const QStringList& arguments)
 {
@@ -19,6 +21,29 @@ std::unique_ptr<QProcess> startWorker(const QStringList& arguments)
     process->start(QStringLiteral(APPEND_WORKER), arguments);
     EXPECT_TRUE(process->waitForStarted(10000));
     return process;
+}
+
+QByteArray resultsFileBytes(const QTemporaryDir& folder)
+{
+    QByteArray bytes;
+    EXPECT_FALSE(PosixFileSystem().readFile(folder.filePath(kResultsFileName), bytes));
+    return bytes;
+}
+
+// Counts each writer's records, checking that every record of the file is
+// whole and that each writer's records stand in the order it appended them.
+::testing::AssertionResult countRecordsPerWriter(const QByteArray& bytes, std::map<int, int>& counted)
+{
+    const std::vector<ResultRecord> records = decodedRecords(bytes);
+    for (std::size_t number = 1; number <= records.size(); ++number) {
+        const ResultRecord& record = records[number - 1];
+        int& count = counted[record.StudentNo];
+        if (record != workerRecord(record.StudentNo, count))
+            return ::testing::AssertionFailure()
+                   << "record " << number << " is not record " << count << " of writer " << record.StudentNo;
+        ++count;
+    }
+    return ::testing::AssertionSuccess();
 }
 
 TEST(ConcurrentAppends, EveryRecordOfEveryWriterArrivesWhole)
@@ -33,19 +58,14 @@ TEST(ConcurrentAppends, EveryRecordOfEveryWriterArrivesWhole)
         ASSERT_EQ(writer->exitCode(), 0);
     }
 
-    PosixFileSystem files;
-    QByteArray bytes;
-    ASSERT_FALSE(files.readFile(folder.filePath(kResultsFileName), bytes));
+    const QByteArray bytes = resultsFileBytes(folder);
     ASSERT_EQ(bytes.size(), kWriters * kAppends * kRecordSize);
-    std::vector<int> next(kWriters + 1, 0);
-    for (const ResultRecord& record : decodedRecords(bytes)) {
-        const int writer = record.StudentNo;
-        ASSERT_TRUE(writer >= 1 && writer <= kWriters) << writer;
-        ASSERT_EQ(record, workerRecord(writer, next[writer])) << "writer " << writer;
-        ++next[writer];
-    }
+    std::map<int, int> counted;
+    ASSERT_TRUE(countRecordsPerWriter(bytes, counted));
+    std::map<int, int> appended;
     for (int writer = 1; writer <= kWriters; ++writer)
-        EXPECT_EQ(next[writer], kAppends);
+        appended[writer] = kAppends;
+    EXPECT_EQ(counted, appended);
 }
 
 TEST(ConcurrentAppends, AppendWaitsWhileAnotherProcessHoldsTheLock)
@@ -66,8 +86,7 @@ TEST(ConcurrentAppends, AppendWaitsWhileAnotherProcessHoldsTheLock)
     ASSERT_TRUE(holder->state() == QProcess::NotRunning || holder->waitForFinished(10000));
     EXPECT_EQ(holder->exitCode(), 0);
 
-    QByteArray bytes;
-    ASSERT_FALSE(PosixFileSystem().readFile(folder.filePath(kResultsFileName), bytes));
+    const QByteArray bytes = resultsFileBytes(folder);
     ASSERT_EQ(bytes.size(), kRecordSize);
     EXPECT_EQ(decodeRecord(bytes.constData()), workerRecord(1, 7));
 }
