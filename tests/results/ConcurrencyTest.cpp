@@ -6,12 +6,19 @@
 #include "results/WorkerRecords.h"
 
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
+#include <csignal>
 #include <map>
+#include <random>
+#include <thread>
 
 namespace {
 std::unique_ptr<QProcess> startWorker(const QStringList& arguments)
@@ -89,5 +96,113 @@ TEST(ConcurrentAppends, AppendWaitsWhileAnotherProcessHoldsTheLock)
     const QByteArray bytes = resultsFileBytes(folder);
     ASSERT_EQ(bytes.size(), kRecordSize);
     EXPECT_EQ(decodeRecord(bytes.constData()), workerRecord(1, 7));
+}
+
+// A writer process and how many records it has said are on disk.
+struct Writer {
+    int id = 0;
+    std::unique_ptr<QProcess> process;
+    int reported = 0;
+
+    // Takes in the lines printed so far; false when there were none.
+    bool takeReports()
+    {
+        const int before = reported;
+        for (; process->canReadLine(); ++reported)
+            process->readLine();
+        return reported > before;
+    }
+};
+
+Writer startWriter(const QTemporaryDir& folder, int id, int appends)
+{
+    return {id, startWorker({"append", folder.path(), QString::number(id), QString::number(appends)})};
+}
+
+// Lets the writers run until one of them reports a record and returns it;
+// nullptr when none gets the file in time. The one that reported is already
+// on its way into its next append: the others only try the lock once a second.
+Writer* waitForAReport(std::vector<Writer>& writers, int milliseconds)
+{
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    for (Writer& writer : writers)
+        QObject::connect(writer.process.get(), &QProcess::readyReadStandardOutput, &loop, &QEventLoop::quit);
+    limit.start(milliseconds);
+    while (limit.isActive()) {
+        for (Writer& writer : writers)
+            if (writer.takeReports())
+                return &writer;
+        loop.exec();
+    }
+    return nullptr;
+}
+
+void killWriter(Writer& writer)
+{
+    writer.process->kill(); // SIGKILL: no handler, no flush, no unlock of its own
+    EXPECT_TRUE(writer.process->waitForFinished(10000));
+    EXPECT_EQ(writer.process->exitStatus(), QProcess::CrashExit) << "writer " << writer.id;
+    EXPECT_EQ(writer.process->exitCode(), SIGKILL) << "writer " << writer.id;
+    writer.takeReports();
+}
+
+// Writers are killed at random moments of their appends while others go on;
+// a last writer appends once and ends. Every record a writer reported written
+// must be in the file, and at most the one it had in hand besides.
+TEST(KilledWriters, KeepEveryReportedRecordAndLeaveNoTornOne)
+{
+    constexpr int kRunningWriters = 3, kKills = 40;
+    constexpr int kEndless = 1000000;         // far more than a writer appends before its kill
+    constexpr int kMaxKillDelayMicros = 6000; // about one append with its flush to disk
+    constexpr int kTornWriter = 999, kTornBytes = 30;
+    constexpr std::uint32_t kSeed = 20261210; // the kill moments: a failure replays with the same ones
+    SCOPED_TRACE(::testing::Message() << "kill moments from seed " << kSeed);
+
+    QTemporaryDir folder;
+    // The file starts as a writer killed mid-write leaves it: a fragment at its end.
+    const QByteArray torn = recordBytes({workerRecord(kTornWriter, 0)}).left(kTornBytes);
+    ASSERT_FALSE(PosixFileSystem().replaceFile(folder.filePath(kResultsFileName), torn));
+
+    std::mt19937 random(kSeed);
+    // Kill delays spread evenly on a log scale, so that the short steps up to
+    // the write are hit about as often as the long flush after it.
+    std::uniform_real_distribution<double> killDelayExponent(0, std::log(kMaxKillDelayMicros));
+    int nextId = 1;
+    std::vector<Writer> running, ended;
+    for (int writer = 0; writer < kRunningWriters; ++writer)
+        running.push_back(startWriter(folder, nextId++, kEndless));
+    for (int kill = 1; kill <= kKills; ++kill) {
+        Writer* victim = waitForAReport(running, 10000);
+        ASSERT_NE(victim, nullptr) << "no writer got the file after kill " << kill - 1;
+        std::this_thread::sleep_for(std::chrono::microseconds(std::lround(std::exp(killDelayExponent(random)))));
+        killWriter(*victim);
+        ended.push_back(std::move(*victim));
+        *victim = startWriter(folder, nextId++, kEndless);
+    }
+    for (Writer& writer : running) {
+        killWriter(writer);
+        ended.push_back(std::move(writer));
+    }
+    Writer& last = ended.emplace_back(startWriter(folder, nextId++, 1));
+    ASSERT_TRUE(last.process->waitForFinished(30000));
+    ASSERT_EQ(last.process->exitCode(), 0);
+    last.takeReports();
+    ASSERT_EQ(last.reported, 1);
+
+    const QByteArray bytes = resultsFileBytes(folder);
+    ASSERT_EQ(bytes.size() % kRecordSize, 0) << "a torn record was left at the end";
+    std::map<int, int> counted;
+    ASSERT_TRUE(countRecordsPerWriter(bytes, counted));
+    EXPECT_EQ(decodedRecords(bytes).back(), workerRecord(last.id, 0));
+    for (const Writer& writer : ended) {
+        const int inFile = counted[writer.id];
+        EXPECT_GE(inFile, writer.reported) << "writer " << writer.id << " lost records it reported written";
+        EXPECT_LE(inFile, writer.reported + 1) << "writer " << writer.id << " has more than one unreported record";
+        counted.erase(writer.id);
+    }
+    EXPECT_EQ(counted, (std::map<int, int>{})) << "records of writers that never ran";
 }
 } // namespace
