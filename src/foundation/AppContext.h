@@ -7,6 +7,7 @@
 #include "platform/Dialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/Navigator.h"
+#include "platform/Printing.h"
 #include "platform/ProgramControl.h"
 #include "platform/RandomSource.h"
 #include "platform/SoundPlayer.h"
@@ -22,4 +23,5 @@ struct AppContext {
     ProgramControl& program;
     Navigator& navigator;
     SoundPlayer& sound;
+    Printing& printing;
 };

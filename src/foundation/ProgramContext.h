@@ -6,6 +6,7 @@
 #include "platform/PlaybackHold.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/QtPlatform.h"
+#include "platform/QtPrinting.h"
 #include "platform/QtSoundPlayer.h"
 
 #include <memory>
@@ -33,6 +34,7 @@ private:
     Navigator navigator_;
     QtSoundPlayer qtSound_;
     HoldingSoundPlayer sound_{hold_, qtSound_};
+    QtPrinting printing_;
     std::unique_ptr<SharedState> state_ = std::make_unique<SharedState>();
-    AppContext context_{*state_, clock_, timers_, random_, files_, dialogs_, program_, navigator_, sound_};
+    AppContext context_{*state_, clock_, timers_, random_, files_, dialogs_, program_, navigator_, sound_, printing_};
 };

@@ -5,6 +5,7 @@
 #include "platform/fakes/FakeClock.h"
 #include "platform/fakes/FakeFileSystem.h"
 #include "platform/fakes/FakePlatform.h"
+#include "platform/fakes/FakePrinting.h"
 #include "platform/fakes/FakeSoundPlayer.h"
 #include "platform/PlaybackHold.h"
 
@@ -24,10 +25,11 @@ struct TestContext {
     FakeProgramControl program;
     FakeSoundPlayer sound; // plays at once unless soundsTake() says otherwise
     HoldingSoundPlayer holdingSound{hold, sound};
+    FakePrinting printing;
     Navigator navigator;
     std::unique_ptr<SharedState> statePointer = std::make_unique<SharedState>();
     SharedState& state = *statePointer;
-    AppContext context{state, clock, timers, random, files, dialogs, program, navigator, holdingSound};
+    AppContext context{state, clock, timers, random, files, dialogs, program, navigator, holdingSound, printing};
 
     // Letting events run takes 10 ms of virtual time; a wait takes its time.
     TestContext()
