@@ -27,7 +27,20 @@ constexpr int kIndividualDays = 3650;
 
 bool inStudentTables(int student) { return student >= 0 && student <= kMaxStudentNo; }
 
-QString rankField(qint64 rank) { return QString::number(rank).right(2); }
+QString rankField(qint64 rank, RankColumn column)
+{
+    return column == RankColumn::Menu ? QString::number(rank).right(2) : lastOf(3, 3, rank);
+}
+QString noRunRankField(RankColumn column) { return column == RankColumn::Menu ? u"--"_s : u"---"_s; }
+
+QStringList textsOf(const std::vector<RankingLine>& lines)
+{
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    for (const RankingLine& line : lines)
+        texts << line.text;
+    return texts;
+}
 
 int gradeOf(const SharedState& state, int student)
 {
@@ -173,7 +186,7 @@ void RankingSort(std::vector<RankingEntry>& entries)
                      [](const RankingEntry& a, const RankingEntry& b) { return a.key < b.key; });
 }
 
-QStringList timeRankingLines(const ListingInputs& inputs, int level)
+std::vector<RankingLine> timeRanking(const ListingInputs& inputs, int level, RankColumn column)
 {
     const SharedState& state = inputs.state;
     std::vector<RankingEntry> entries;
@@ -183,7 +196,7 @@ QStringList timeRankingLines(const ListingInputs& inputs, int level)
             entries.push_back({state.BestTime(level, student), student});
     RankingSort(entries);
 
-    QStringList lines;
+    std::vector<RankingLine> lines;
     qint64 rank = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const auto [key, student] = entries[i];
@@ -196,16 +209,21 @@ QStringList timeRankingLines(const ListingInputs& inputs, int level)
         const QString head = markOf(inputs, student) + rankingNameField(state, student);
         const QString tail = u' ' + (student == state.CurrentStudentNo ? kCurrentMark : kFullWidthSpace);
         if (key == kOnlyFailedRuns)
-            lines << rankField(rank) + head + u"*失敗*"_s + tail;
+            lines.push_back({student, rankField(rank, column) + head + u"*失敗*"_s + tail});
         else if (key == kNoTime)
-            lines << u"--"_s + head + u"------"_s + tail;
+            lines.push_back({student, noRunRankField(column) + head + u"------"_s + tail});
         else
-            lines << rankField(rank) + head + lastOf(6, 4, key) + tail;
+            lines.push_back({student, rankField(rank, column) + head + lastOf(6, 4, key) + tail});
     }
     return lines;
 }
 
-QStringList pointsRankingLines(const ListingInputs& inputs, int level, int pointsOrder)
+QStringList timeRankingLines(const ListingInputs& inputs, int level)
+{
+    return textsOf(timeRanking(inputs, level, RankColumn::Menu));
+}
+
+std::vector<RankingLine> pointsRanking(const ListingInputs& inputs, int level, int pointsOrder, RankColumn column)
 {
     const SharedState& state = inputs.state;
     const bool byToday = pointsOrder == 2;
@@ -230,7 +248,7 @@ QStringList pointsRankingLines(const ListingInputs& inputs, int level, int point
         return a.primary != b.primary ? a.primary > b.primary : a.secondary > b.secondary;
     });
 
-    QStringList lines;
+    std::vector<RankingLine> lines;
     qint64 rank = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Entry& entry = entries[i];
@@ -241,10 +259,17 @@ QStringList pointsRankingLines(const ListingInputs& inputs, int level, int point
             continue;
         if (!studentShown(inputs, entry.studentNo))
             continue;
-        lines << rankField(rank) + markOf(inputs, entry.studentNo) + rankingNameField(state, entry.studentNo) +
-                     lastOf(3, 4, tallies.TodayPoints) + u'/' + lastOf(5, 4, tallies.TotalPoints);
+        lines.push_back({entry.studentNo, rankField(rank, column) + markOf(inputs, entry.studentNo) +
+                                              rankingNameField(state, entry.studentNo) +
+                                              lastOf(3, 4, tallies.TodayPoints) + u'/' +
+                                              lastOf(5, 4, tallies.TotalPoints)});
     }
     return lines;
+}
+
+QStringList pointsRankingLines(const ListingInputs& inputs, int level, int pointsOrder)
+{
+    return textsOf(pointsRanking(inputs, level, pointsOrder, RankColumn::Menu));
 }
 
 LevelLines todayListLines(const ListingInputs& inputs, const std::vector<LoadedResult>& records)

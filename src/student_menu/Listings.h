@@ -42,6 +42,16 @@ struct ListingInputs {
 // The ranking of one level over every listed student (RosterNumbers).
 // Time: by BestTime; points: pointsOrder 1 by total points, 2 by today's
 // (students without points today are left out), the other figure breaking ties.
+// The menu's lists show the last 2 digits of the rank and "--" for a
+// student without a run; the graphs' rankings the rank right-aligned in 3
+// characters and "---".
+enum class RankColumn { Menu, Graph };
+struct RankingLine {
+    int studentNo = 0;
+    QString text;
+};
+std::vector<RankingLine> timeRanking(const ListingInputs& inputs, int level, RankColumn column);
+std::vector<RankingLine> pointsRanking(const ListingInputs& inputs, int level, int pointsOrder, RankColumn column);
 QStringList timeRankingLines(const ListingInputs& inputs, int level);
 QStringList pointsRankingLines(const ListingInputs& inputs, int level, int pointsOrder);
 

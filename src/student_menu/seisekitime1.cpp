@@ -49,6 +49,11 @@ constexpr int kListHeight = kScrollBarTop - 4 - kListTop;
 
 int pixels(int twips) { return twips / kTwipsPerPixel; }
 
+bool isTeacher(const QString& studentName)
+{
+    return studentName.contains(u'★') || studentName.contains(u"先生"_s);
+}
+
 QFont sizedFont(const QFont& base, int pointSize, bool bold = false)
 {
     QFont font = base;
@@ -80,6 +85,7 @@ seisekitime1::seisekitime1(AppContext& context) : context_(context)
     setFixedSize(kScreenWidth, kScreenHeight);
     buildHeader();
     buildPanels();
+    buildGraphPanel();
 }
 
 void seisekitime1::buildHeader()
@@ -248,6 +254,7 @@ void seisekitime1::activate()
     }
     SharedState& state = context_.state;
     const int student = state.CurrentStudentNo;
+    Command24[1]->setVisible(isTeacher(state.CurrentStudentName));
     Label17->setText(u"起動後%1分"_s.arg(wholeMinutesSince(state.LoginTime, context_.clock.secondsSinceMidnight())));
     KeysEnabled = false;
     showCover();

@@ -1,11 +1,13 @@
 #pragma once
 #include "foundation/AppContext.h"
 #include "platform/Screen.h"
+#include "student_menu/GraphDrawing.h"
 #include "student_menu/Listings.h"
 
 #include <array>
 #include <vector>
 
+class GraphSurfaceView;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -74,6 +76,19 @@ public:
     std::vector<QLabel*> Label8;  // judging window
     std::vector<QListWidget*> List5;
 
+    // The graph panel of the student's own times.
+    QPushButton* Command17; // グラフ
+    QFrame* Picture11;
+    GraphSurfaceView* Picture12;
+    QLabel* Label27;
+    QListWidget* List3;    // levels
+    QListWidget* List2;    // students
+    QPushButton* Command25; // 他の人のデータを見る
+    std::array<QPushButton*, 2> Command24{}; // 表示, 印刷 (teachers only)
+    QPushButton* Command18; // 戻る
+    int GraphStudent = 0;
+    int GraphFontSize = 6;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -82,6 +97,7 @@ private:
     void buildHeader();
     void buildPanels();
     void buildLevelColumn(int level);
+    void buildGraphPanel();
     void placeColumns();
 
     void Option2_Click(int index);
@@ -92,6 +108,16 @@ private:
     void Command4_Click(int level);
     void Label3_Click(int level);
     void Command1_Click();
+
+    void fillGraphLists();
+    void Command17_Click();
+    void Command25_Click();
+    void Command24_Click(int target);
+    void Command18_Click();
+    std::vector<int> selectedGraphLevels() const;
+    std::vector<int> selectedGraphStudents() const;
+    void drawGraphs();
+    void printGraphsOf(const std::vector<int>& students);
 
     void buildRankings(QProgressBar* alsoCounting);
     void bestList();

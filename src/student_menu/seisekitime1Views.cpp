@@ -32,6 +32,8 @@ void seisekitime1::beginListBuild()
 
 void seisekitime1::Option2_Click(int index)
 {
+    Command17->hide();
+    Picture11->hide();
     beginListBuild();
     if (ActivationInProgress)
         return;
@@ -64,6 +66,7 @@ void seisekitime1::Option2_Click(int index)
         }
         break;
     default:
+        Command17->show();
         Combo2->hide();
         individualList();
         break;
@@ -197,6 +200,7 @@ void seisekitime1::individualList()
     state.PeriodDays = kIndividualPeriodDays;
     const std::vector<LoadedResult> records = ReadNewestRecords(context_, kPeriodListRecords);
     showLevelLines(individualListLines(listingInputs(), records));
+    fillGraphLists();
     Picture6->hide();
     applyLevelLocks();
     setListsVisible(true);
