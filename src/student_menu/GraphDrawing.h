@@ -27,16 +27,19 @@ struct GraphLine {
     QPointF to;
     unsigned colour = kGraphBlack;
     int width = 1;
+    bool operator==(const GraphLine&) const = default;
 };
 struct GraphDot { // a round dot `width` dots across
     QPointF at;
     unsigned colour = kGraphBlack;
     int width = 1;
+    bool operator==(const GraphDot&) const = default;
 };
 struct GraphText { // starts at `at`, top left
     QPointF at;
     QString text;
     double fontSize = 0;
+    bool operator==(const GraphText&) const = default;
 };
 using GraphItem = std::variant<GraphLine, GraphDot, GraphText>;
 using GraphPage = std::vector<GraphItem>;

@@ -6,7 +6,10 @@
 #include "foundation/ScreenLayout.h"
 #include "foundation/ScreenNames.h"
 #include "results/ResultsFile.h"
+#include "student_menu/GraphSurfaceView.h"
 #include "student_menu/LevelColumns.h"
+#include "platform/TextFile.h"
+#include "roster/Roster.h"
 
 #include "results/ResultsTestSupport.h"
 
@@ -282,5 +285,179 @@ TEST_F(StudentMenu, AClassTypedIntoTheClassBoxFiltersWithoutBecomingAnItem)
         EXPECT_EQ(menu.Combo1->count(), items) << typed.toStdString();
     }
     EXPECT_TRUE(lines(menu, 1).isEmpty());
+}
+
+// ---------------------------------------------------------------- graphs
+
+class GraphPanel : public StudentMenu {
+protected:
+    void SetUp() override
+    {
+        StudentMenu::SetUp();
+        test.state.DataRoot = u"/data/"_s;
+        QStringList roster;
+        for (const auto& [student, name, grade, status] :
+             {std::tuple{kOlder, u"井上大和"_s, 3, 0}, {kStudent, u"清水　心春"_s, 2, 0},
+              {kClassmate, u"山崎　陸"_s, 2, 0}, {30, u"休会中"_s, 2, 1}})
+            roster << u"%1,%2,0,0,\"%3\",%4,\"\",\"\""_s.arg(student).arg(2026 - grade - 6).arg(name).arg(status);
+        test.files.put(u"/data/"_s + kRosterFileName, encodeLines(roster));
+        history({run(kStudent, 1, 50, 3), run(kStudent, 1, 45, 2), run(kClassmate, 1, 40, 1), run(kStudent, 2, 70),
+                 run(kStudent, 4, 80)});
+    }
+
+    seisekitime1& openGraphs()
+    {
+        seisekitime1& menu = open();
+        menu.Option2[2]->click();
+        menu.Command17->click();
+        return menu;
+    }
+
+    // What the panel shows for a student and levels, computed from the same records.
+    GraphPage expectedPage(const seisekitime1& menu, int student, std::vector<int> levels)
+    {
+        const ListingInputs listing = inputs();
+        const std::vector<LoadedResult> records = ReadNewestRecords(test.context, kGraphRecordCount);
+        const GraphRequest request{listing, records, student, menu.PointsOrder, std::move(levels)};
+        const QSize size = menu.Picture12->size();
+        return graphPages(request, screenSurface(size.width() * 15.0, size.height() * 15.0, 6)).back();
+    }
+
+    static std::vector<int> selectedLevels(const seisekitime1& menu)
+    {
+        std::vector<int> levels;
+        for (int line = 0; line < menu.List3->count(); ++line)
+            if (menu.List3->item(line)->isSelected())
+                levels.push_back(line + 1);
+        return levels;
+    }
+
+    static void select(QListWidget* list, std::initializer_list<int> rows)
+    {
+        list->clearSelection();
+        for (const int row : rows)
+            list->item(row)->setSelected(true);
+    }
+
+    void signInAs(const QString& name) { test.state.CurrentStudentName = name.leftJustified(20); }
+};
+
+TEST_F(GraphPanel, TheOwnTimesViewOpensTheGraphsOfTheFirstThreeLevels)
+{
+    seisekitime1& menu = open();
+    EXPECT_TRUE(menu.Command17->isHidden());
+    menu.Option2[2]->click();
+    EXPECT_FALSE(menu.Command17->isHidden());
+    EXPECT_EQ(menu.List3->count(), 5);
+    EXPECT_EQ(menu.List3->item(4)->text(), u"5"_s);
+    // The roster read again: listed entries only.
+    ASSERT_EQ(menu.List2->count(), 3);
+    EXPECT_EQ(menu.List2->item(2)->text(), u"小２ /  "_s + u"山崎　陸"_s.leftJustified(20) + u"/22"_s);
+
+    menu.Command17->click();
+    EXPECT_TRUE(menu.Picture11->isVisible());
+    EXPECT_EQ(menu.Picture11->pos(), QPoint(8, 116));
+    EXPECT_EQ(selectedLevels(menu), (std::vector<int>{1, 2, 3}));
+    EXPECT_TRUE(menu.List2->isHidden());
+    EXPECT_FALSE(menu.Command25->isHidden());
+    EXPECT_EQ(menu.GraphStudent, kStudent);
+    EXPECT_EQ(menu.Picture12->page(), expectedPage(menu, kStudent, {1, 2, 3}));
+
+    // A fourth level clears the surface: only its graph stays.
+    menu.List3->item(3)->setSelected(true);
+    EXPECT_EQ(menu.Picture12->page(), expectedPage(menu, kStudent, {1, 2, 3, 4}));
+    EXPECT_EQ(menu.Picture12->page(), expectedPage(menu, kStudent, {4}));
+
+    // Another student through the roster list.
+    menu.Command25->click();
+    EXPECT_FALSE(menu.List2->isHidden());
+    EXPECT_TRUE(menu.Command25->isHidden());
+    select(menu.List3, {0});
+    select(menu.List2, {2});
+    EXPECT_EQ(menu.GraphStudent, kClassmate);
+    EXPECT_EQ(menu.Picture12->page(), expectedPage(menu, kClassmate, {1}));
+
+    // Back: the panel goes, and the level list no longer draws.
+    menu.Command18->click();
+    EXPECT_FALSE(menu.Picture11->isVisible());
+    const GraphPage before = menu.Picture12->page();
+    select(menu.List3, {1});
+    EXPECT_EQ(menu.Picture12->page(), before);
+    EXPECT_FALSE(menu.Picture11->isVisible());
+
+    // Opening again starts from the current student, the levels kept and 1..3 added.
+    menu.Command17->click();
+    EXPECT_EQ(menu.GraphStudent, kStudent);
+    EXPECT_EQ(selectedLevels(menu), (std::vector<int>{1, 2, 3}));
+    EXPECT_TRUE(menu.List2->selectedItems().isEmpty());
+
+    menu.Option2[1]->click();
+    EXPECT_TRUE(menu.Command17->isHidden());
+    EXPECT_FALSE(menu.Picture11->isVisible());
+}
+
+TEST_F(GraphPanel, OnlyTeachersSeeThePrintButton)
+{
+    for (const auto& [name, teacher] :
+         {std::pair{u"清水　心春"_s, false}, {u"★佐藤　恵"_s, true}, {u"山本先生"_s, true}, {u"先生"_s, true}}) {
+        signInAs(name);
+        seisekitime1& menu = openGraphs();
+        EXPECT_EQ(menu.Command24[1]->isVisible(), teacher) << name.toStdString();
+        test.navigator.close(ScreenNames::seisekitime1);
+    }
+}
+
+TEST_F(GraphPanel, PrintingTwoStudentsOfFourLevelsGivesTwoDocumentsOfTwoPages)
+{
+    signInAs(u"★佐藤　恵"_s);
+    seisekitime1& menu = openGraphs();
+    menu.Command25->click();
+    select(menu.List3, {0, 1, 2, 3});
+    select(menu.List2, {1, 2});
+    menu.Command24[1]->click();
+
+    ASSERT_EQ(test.printing.jobs.size(), 2);
+    EXPECT_TRUE(test.printing.jobs[0].title.contains(u"清水　心春"_s));
+    EXPECT_TRUE(test.printing.jobs[1].title.contains(u"山崎　陸"_s));
+    for (const FakePrinting::Printed& job : test.printing.jobs)
+        EXPECT_EQ(job.pages.size(), 2);
+    EXPECT_TRUE(test.dialogs.messages.isEmpty());
+    EXPECT_TRUE(menu.Picture11->isVisible());
+}
+
+TEST_F(GraphPanel, WithoutAPrinterThePagesGoToPdfFilesInTheDataFolder)
+{
+    signInAs(u"山本先生"_s);
+    test.printing.defaultPrinter.clear();
+    seisekitime1& menu = openGraphs();
+    menu.Command25->click();
+    select(menu.List3, {0, 1, 2, 3});
+    select(menu.List2, {0, 2});
+    menu.Command24[1]->click();
+
+    ASSERT_EQ(test.printing.pdfs.size(), 2);
+    const QString folder = test.printing.pdfs[0].pdfPath.section(u'/', 0, -2) + u'/';
+    EXPECT_TRUE(folder.startsWith(kTestDataFolder + u"グラフ印刷/"_s)) << folder.toStdString();
+    EXPECT_EQ(test.printing.pdfs[0].pdfPath, folder + u"18_井上大和.pdf"_s);
+    EXPECT_EQ(test.printing.pdfs[1].pdfPath, folder + u"22_山崎　陸.pdf"_s);
+    for (const FakePrinting::Printed& pdf : test.printing.pdfs)
+        EXPECT_EQ(pdf.pages.size(), 2);
+    ASSERT_EQ(test.dialogs.messages.size(), 1);
+    EXPECT_TRUE(test.dialogs.messages[0].text.contains(folder));
+}
+
+TEST_F(GraphPanel, APrinterThatRefusesTheJobIsNamedAndNothingElseHappens)
+{
+    signInAs(u"★田中先生"_s);
+    test.printing.refusal = u"プリンター「教室」は停止しています"_s;
+    seisekitime1& menu = openGraphs();
+    const GraphPage shown = menu.Picture12->page();
+    menu.Command24[1]->click();
+    EXPECT_TRUE(test.printing.jobs.isEmpty());
+    EXPECT_TRUE(test.printing.pdfs.isEmpty());
+    ASSERT_EQ(test.dialogs.messages.size(), 1);
+    EXPECT_TRUE(test.dialogs.messages[0].text.contains(test.printing.refusal));
+    EXPECT_EQ(menu.Picture12->page(), shown);
+    EXPECT_TRUE(menu.Picture11->isVisible());
 }
 } // namespace
