@@ -24,6 +24,7 @@ public:
     // One print job on the default printer, without a print dialog. Empty
     // on success, else why the printer did not take the job.
     virtual QString printOnDefaultPrinter(const PrintDocument& document) = 0;
-    // The document as one PDF file at `path`. Empty on success, else why not.
+    // The document as one PDF file at `path`, its folder made when missing.
+    // Empty on success, else why not.
     virtual QString writePdf(const PrintDocument& document, const QString& path) = 0;
 };

@@ -1,5 +1,7 @@
 #include "platform/QtPrinting.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
@@ -44,6 +46,8 @@ QString QtPrinting::printOnDefaultPrinter(const PrintDocument& document)
 
 QString QtPrinting::writePdf(const PrintDocument& document, const QString& path)
 {
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return QStringLiteral("フォルダー「%1」を作れません").arg(QFileInfo(path).absolutePath());
     QPdfWriter writer(path);
     writer.setResolution(kDotsPerInch);
     writer.setPageSize(QPageSize(QPageSize::A4));

@@ -31,25 +31,19 @@ QString pdfFileName(const SharedState& state, int student)
 
 PrintDocument graphDocument(const GraphRequest& graphs, const QString& fontFamily)
 {
-    // The pages are laid out once, for the device's own page size.
-    struct Layout {
-        QSize size;
-        std::vector<GraphPage> pages;
-    };
-    auto layout = std::make_shared<Layout>();
-    const int pageCount = static_cast<int>(graphPages(graphs, paperSurface(1, 1)).size());
+    // Laid out once on an A4 sheet of 600 dots an inch; a device of
+    // another resolution gets the same page at its own scale.
+    constexpr double kSheetWidth = 210 / 25.4 * 600;
+    constexpr double kSheetHeight = 297 / 25.4 * 600;
+    const auto pages = std::make_shared<const std::vector<GraphPage>>(
+        graphPages(graphs, paperSurface(kSheetWidth, kSheetHeight)));
     const QString title = u"%1 %2 %3"_s.arg(graphs.listing.state.ProgramTitle,
                                             studentName(graphs.listing.state, graphs.student))
                               .arg(graphs.student);
-    return PrintDocument{title, pageCount, [graphs, fontFamily, layout](QPainter& painter, int page) {
-                             const QSize size(painter.device()->width(), painter.device()->height());
-                             if (layout->size != size) {
-                                 layout->size = size;
-                                 layout->pages = graphPages(graphs, paperSurface(size.width(), size.height()));
-                             }
-                             if (page >= 0 && page < static_cast<int>(layout->pages.size()))
-                                 paintGraphPage(painter, layout->pages[static_cast<std::size_t>(page)], 1,
-                                                fontFamily);
+    return PrintDocument{title, static_cast<int>(pages->size()), [pages, fontFamily](QPainter& painter, int page) {
+                             if (page >= 0 && page < static_cast<int>(pages->size()))
+                                 paintGraphPage(painter, (*pages)[static_cast<std::size_t>(page)],
+                                                painter.device()->width() / kSheetWidth, fontFamily);
                          }};
 }
 
