@@ -77,7 +77,7 @@ void seisekitime1::buildGraphPanel()
     List2->setGeometry(right, 200, rightWidth, Picture11->height() - 206);
     // Shift and Ctrl pick many students at once: a whole class for printing.
     List2->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    List2->setFont(QFont(kGraphFont, 9));
+    List2->setFont(QFont(kGraphFont, 8));
     List2->hide();
     connect(List2, &QListWidget::itemSelectionChanged, this, [this] { Command24_Click(0); });
 }
