@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-apps imagemagick poppler-utils pulseaudio pulseaudio-utils
-  cups printer-driver-cups-pdf
+  cups printer-driver-cups-pdf libcups2-dev
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #pragma once
-// Printing through Qt: the default CUPS destination, or PDF files.
+// Pages drawn into PDF by Qt: sent to the default CUPS destination, or
+// written to a file.
 
 #include "platform/Printing.h"
 
