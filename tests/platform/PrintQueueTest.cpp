@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QImage>
@@ -241,12 +242,21 @@ TEST(PdfFile, HasTheTwoWholeA4PortraitPagesWithTheirText)
     expectPageTexts(path);
 }
 
-TEST(PdfFile, UnwritablePathSaysWhichAndWritesNothing)
+TEST(PdfFile, AMissingFolderIsMadeOneThatCannotBeSaysWhich)
 {
     QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("無いフォルダ/回数グラフ.pdf"));
     std::vector<SeenSheet> seen;
-    EXPECT_TRUE(QtPrinting().writePdf(twoPageDocument(QStringLiteral("回数グラフ"), seen), path).contains(path));
+    const QString madePath = folder.filePath(QStringLiteral("グラフ印刷/20261210_101500/回数グラフ.pdf"));
+    EXPECT_EQ(QtPrinting().writePdf(twoPageDocument(QStringLiteral("回数グラフ"), seen), madePath), QString());
+    EXPECT_TRUE(QFileInfo::exists(madePath));
+
+    // A file stands where the folder would have to be.
+    QFile blocker(folder.filePath(QStringLiteral("ファイル")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = folder.filePath(QStringLiteral("ファイル/回数グラフ.pdf"));
+    EXPECT_TRUE(QtPrinting().writePdf(twoPageDocument(QStringLiteral("回数グラフ"), seen), path)
+                    .contains(folder.filePath(QStringLiteral("ファイル"))));
     EXPECT_FALSE(QFileInfo::exists(path));
 }
 } // namespace
