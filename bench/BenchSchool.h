@@ -3,9 +3,11 @@
 // 2 000 students and 5 levels (about 500 runs a day, the newest today) and
 // a roster of those students, in a temporary folder of a real program
 // context that serves as both the data root and the program's data folder.
+#include "foundation/LevelCatalogue.h"
 #include "foundation/ProgramContext.h"
 #include "platform/TextFile.h"
 #include "results/ResultsFile.h"
+#include "roster/NameList.h"
 
 #include <QTemporaryDir>
 
@@ -69,5 +71,22 @@ inline School& school()
 {
     static School instance;
     return instance;
+}
+
+// The school's state as the name list leaves it once `student` has signed in.
+inline AppContext& signedIn(int student)
+{
+    AppContext& context = school().program.context();
+    SharedState& state = context.state;
+    fillLevelCatalogue(state);
+    InitProgramProfile(state);
+    state.SchoolYear = 2026;
+    std::vector<RosterEntry> roster;
+    readRosterFile(context.files, state.DataRoot, roster);
+    buildNameList(state, roster, 1, QStringLiteral("全学年"), false);
+    state.CurrentStudentNo = student;
+    state.CurrentStudentName = state.StudentNames[static_cast<std::size_t>(student)];
+    state.SelectedClass = QStringLiteral("全学年");
+    return context;
 }
 } // namespace bench

@@ -3,10 +3,8 @@
 // three levels on the screen, and the graphs of five levels for 40
 // students printed to PDF files.
 #include "BenchSchool.h"
-#include "foundation/LevelCatalogue.h"
 #include "platform/QtPrinting.h"
 #include "results/Evaluation.h"
-#include "roster/NameList.h"
 #include "student_menu/GraphPrinting.h"
 #include "student_menu/GraphSurfaceView.h"
 #include "student_menu/seisekitime1.h"
@@ -22,20 +20,10 @@ using bench::school;
 
 AppContext& preparedContext()
 {
-    static AppContext& context = [&]() -> AppContext& {
-        AppContext& c = school().program.context();
-        SharedState& state = c.state;
-        fillLevelCatalogue(state);
-        InitProgramProfile(state);
-        state.SchoolYear = 2026;
-        std::vector<RosterEntry> roster;
-        readRosterFile(c.files, state.DataRoot, roster);
-        buildNameList(state, roster, 1, QStringLiteral("全学年"), false);
-        state.CurrentStudentNo = 7;
-        state.CurrentStudentName = state.StudentNames[7];
-        state.SelectedClass = QStringLiteral("全学年");
-        RecountTallies(c);
-        return c;
+    static AppContext& context = [] () -> AppContext& {
+        AppContext& signedIn = bench::signedIn(7);
+        RecountTallies(signedIn);
+        return signedIn;
     }();
     return context;
 }

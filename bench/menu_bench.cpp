@@ -3,9 +3,7 @@
 // level, figures and locks) and one build of the period list, out of sight
 // and in sight.
 #include "BenchSchool.h"
-#include "foundation/LevelCatalogue.h"
 #include "results/ResultsFile.h"
-#include "roster/NameList.h"
 #include "student_menu/seisekitime1.h"
 
 #include <QListWidget>
@@ -18,20 +16,7 @@ using bench::school;
 
 seisekitime1& menu()
 {
-    static seisekitime1* screen = [] {
-        AppContext& context = school().program.context();
-        SharedState& state = context.state;
-        fillLevelCatalogue(state);
-        InitProgramProfile(state);
-        state.SchoolYear = 2026;
-        std::vector<RosterEntry> roster;
-        readRosterFile(context.files, state.DataRoot, roster);
-        buildNameList(state, roster, 1, QStringLiteral("全学年"), false);
-        state.CurrentStudentNo = 1;
-        state.CurrentStudentName = state.StudentNames[1];
-        state.SelectedClass = QStringLiteral("全学年");
-        return new seisekitime1(context);
-    }();
+    static seisekitime1* screen = new seisekitime1(bench::signedIn(1));
     return *screen;
 }
 

@@ -6,16 +6,7 @@
 # nothing the CUPS library remembers of one state is seen in the next.
 set -euo pipefail
 test_program=$1
-pids=()
-cleanup() {
-  stop_private_cups
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null || true
-    wait "${pids[i]}" 2>/dev/null || true
-  done
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/../support/print_test.sh"
 run_cases() { # $1: a gtest filter, which has to name some tests
   local said status=0
   said=$("$test_program" --gtest_filter="$1" 2>&1) || status=$?
@@ -27,7 +18,6 @@ run_cases() { # $1: a gtest filter, which has to name some tests
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=offscreen
 export DEFAULT_QUEUE=minamo-pdf
 
-source "$(dirname "$0")/../support/private_cups.sh"
 start_private_cups
 add_pdf_queue "$DEFAULT_QUEUE"
 # Set up for Letter paper, the queue prints A4 only when the job asks for it.

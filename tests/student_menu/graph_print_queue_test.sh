@@ -6,19 +6,9 @@
 # in the data folder.
 set -euo pipefail
 test_program=$1
-pids=()
-cleanup() {
-  stop_private_cups
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-    kill "${pids[i]}" 2>/dev/null || true
-    wait "${pids[i]}" 2>/dev/null || true
-  done
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+source "$(dirname "$0")/../support/print_test.sh"
 export QT_QPA_PLATFORM=offscreen
 
-source "$(dirname "$0")/../support/private_cups.sh"
 start_private_cups
 add_pdf_queue minamo-graphs
 "$test_program" --gtest_filter='GraphPrintQueue.TwoStudentsOfFourLevelsGoToTheDefaultPrinter'
