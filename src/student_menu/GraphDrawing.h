@@ -79,8 +79,8 @@ struct GraphRequest {
 // fourth starts a new page.
 std::vector<GraphPage> graphPages(const GraphRequest& request, const GraphSurface& surface);
 
-// The records of the graphs' window: the last 3650 days, levels up to the
-// level count.
+// How many of the file's newest records the graphs read; of those, the
+// runs of the last 3650 days on levels up to the level count are drawn.
 inline constexpr int kGraphRecordCount = 20000;
 
 // The lines of the graph panel's list of students, from the roster read
