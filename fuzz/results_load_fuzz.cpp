@@ -30,6 +30,7 @@ public:
     }
     FileError write(qint64, const char*, qint64) override { return FileError::none(); }
     FileError flushToDisk() override { return FileError::none(); }
+    FileError replaceContents(const QString&, const QByteArray&) override { return FileError::none(); }
 
 private:
     QByteArray bytes_;

@@ -8,6 +8,7 @@
 #include "foundation/ProgramContext.h"
 #include "foundation/ScreenNames.h"
 #include "foundation/Version.h"
+#include "maintenance/FrmData.h"
 #include "roster/namesel.h"
 #include "student_menu/seisekitime1.h"
 
@@ -24,6 +25,7 @@ void registerScreens(AppContext& context)
     navigator.registerScreen(ScreenNames::namesel, [&] { return std::make_unique<namesel>(context); });
     navigator.registerScreen(ScreenNames::frmver, [&] { return std::make_unique<frmver>(context); });
     navigator.registerScreen(ScreenNames::seisekitime1, [&] { return std::make_unique<seisekitime1>(context); });
+    navigator.registerScreen(ScreenNames::FrmData, [&] { return std::make_unique<FrmData>(context); });
 }
 } // namespace
 

@@ -184,6 +184,7 @@ public:
         std::fprintf(stderr, "%s: %s\n", qPrintable(title), qPrintable(text));
     }
     bool askYesNo(const QString&, const QString&) override { return false; }
+    bool askOkCancel(const QString&, const QString&) override { return false; }
 };
 
 // The level a child of a grade works on: one more every two grades.

@@ -10,4 +10,5 @@ inline const QString MainFrm = QStringLiteral("MainFrm");
 inline const QString BASEFRM = QStringLiteral("BASEFRM");
 inline const QString FrmSyuuryou = QStringLiteral("FrmSyuuryou");
 inline const QString frmver = QStringLiteral("frmver");
+inline const QString FrmData = QStringLiteral("FrmData");
 } // namespace ScreenNames

@@ -43,6 +43,34 @@ FileError writeAll(int fd, qint64 offset, const char* data, qint64 length)
     return FileError::none();
 }
 
+// Writes the temporary file, flushes it and renames it over `path`; a
+// failure leaves `path` as it was and removes the temporary file.
+FileError replaceThroughTemporary(const QString& path, const QString& temporaryPath, const QByteArray& bytes)
+{
+    const QByteArray target = nativePath(path);
+    const QByteArray temporary = nativePath(temporaryPath);
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return lastError();
+    FileError error = writeAll(fd, 0, bytes.constData(), bytes.size());
+    if (!error && ::fsync(fd) != 0)
+        error = lastError();
+    ::close(fd);
+    if (!error && ::rename(temporary.constData(), target.constData()) != 0)
+        error = lastError();
+    if (error) {
+        ::unlink(temporary.constData());
+        return error;
+    }
+    // Make the rename itself durable.
+    const int folder = ::open(nativePath(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
+    return FileError::none();
+}
+
 class PosixRecordFile final : public RecordFile {
 public:
     PosixRecordFile(QString path, int fd) : path_(std::move(path)), fd_(fd) {}
@@ -112,6 +140,11 @@ public:
 
     FileError flushToDisk() override { return ::fsync(fd_) == 0 ? FileError::none() : lastError(); }
 
+    FileError replaceContents(const QString& temporaryPath, const QByteArray& bytes) override
+    {
+        return replaceThroughTemporary(path_, temporaryPath, bytes);
+    }
+
 private:
     bool stillAtPath() const
     {
@@ -152,28 +185,7 @@ FileError PosixFileSystem::readFile(const QString& path, QByteArray& bytes) cons
 
 FileError PosixFileSystem::replaceFile(const QString& path, const QByteArray& bytes)
 {
-    const QByteArray target = nativePath(path);
-    const QByteArray temporary = target + ".tmp";
-    const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return lastError();
-    FileError error = writeAll(fd, 0, bytes.constData(), bytes.size());
-    if (!error && ::fsync(fd) != 0)
-        error = lastError();
-    ::close(fd);
-    if (!error && ::rename(temporary.constData(), target.constData()) != 0)
-        error = lastError();
-    if (error) {
-        ::unlink(temporary.constData());
-        return error;
-    }
-    // Make the rename itself durable.
-    const int folder = ::open(nativePath(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-    return FileError::none();
+    return replaceThroughTemporary(path, path + QStringLiteral(".tmp"), bytes);
 }
 
 FileError PosixFileSystem::openRecordFile(const QString& path, std::unique_ptr<RecordFile>& file)

@@ -85,6 +85,12 @@ bool QtDialogs::askYesNo(const QString& text, const QString& title)
            QMessageBox::Yes;
 }
 
+bool QtDialogs::askOkCancel(const QString& text, const QString& title)
+{
+    return QMessageBox::question(nullptr, title, text, QMessageBox::Ok | QMessageBox::Cancel) ==
+           QMessageBox::Ok;
+}
+
 QString QtProgramControl::programFolderPath() const { return QCoreApplication::applicationDirPath(); }
 
 void QtProgramControl::processPendingEvents() { QCoreApplication::processEvents(); }

@@ -34,6 +34,7 @@ class QtDialogs final : public Dialogs {
 public:
     void showMessage(const QString& text, const QString& title) override;
     bool askYesNo(const QString& text, const QString& title) override;
+    bool askOkCancel(const QString& text, const QString& title) override;
 };
 
 class QtProgramControl final : public ProgramControl {

@@ -1,7 +1,8 @@
 #pragma once
 #include "platform/FileError.h"
 
-#include <QtGlobal>
+#include <QByteArray>
+#include <QString>
 
 // A binary file of fixed-size records, opened for reading and writing, that
 // several processes (on several computers) may share. Appends and rewrites
@@ -23,4 +24,11 @@ public:
     virtual FileError write(qint64 offset, const char* data, qint64 length) = 0;
     // Returns once the written bytes are on disk.
     virtual FileError flushToDisk() = 0;
+
+    // Writes `bytes` to `temporaryPath` (beside this file), flushes them to
+    // disk and renames the temporary file over this file's path, so that the
+    // path always names a complete file: the old one or the new one. Called
+    // under the whole-file lock; afterwards this file is the old one, fit
+    // only for unlocking.
+    virtual FileError replaceContents(const QString& temporaryPath, const QByteArray& bytes) = 0;
 };

@@ -67,14 +67,21 @@ FileError openFile(AppContext& context, std::unique_ptr<RecordFile>& file)
     return untilDone(context, [&] { return context.files.openRecordFile(path, file); });
 }
 
+// Opens the results file and takes its lock, waiting as long as another
+// process holds it.
+FileError openLocked(AppContext& context, std::unique_ptr<RecordFile>& file)
+{
+    if (const FileError error = openFile(context, file))
+        return error;
+    return untilDone(context, [&] { return file->lockWhole(); });
+}
+
 // The file under the whole-file lock, for as long as it lives.
 class LockedFile {
 public:
     explicit LockedFile(AppContext& context) : context_(context)
     {
-        if (const FileError error = openFile(context, file_))
-            endWriting(context, error);
-        if (const FileError error = untilDone(context, [&] { return file_->lockWhole(); }))
+        if (const FileError error = openLocked(context, file_))
             endWriting(context, error);
     }
     ~LockedFile() { file_->unlock(); }
@@ -240,8 +247,86 @@ ResultRecord readResultRecord(AppContext& context, qint64 number)
     return decodeRecord(bytes.data());
 }
 
-void writeResultRecord(AppContext& context, qint64 number, const ResultRecord& record)
+QByteArray readAllResultBytes(AppContext& context)
 {
-    LockedFile file(context);
-    file.write((number - 1) * kRecordSize, record);
+    const std::unique_ptr<RecordFile> file = OpenResultsFile(context);
+    QByteArray bytes(sizeOrEnd(context, *file) / kRecordSize * kRecordSize, Qt::Uninitialized);
+    const qint64 got = readOrEnd(context, *file, 0, bytes.data(), bytes.size());
+    bytes.truncate(got / kRecordSize * kRecordSize); // shortened meanwhile: its end ends the records
+    return bytes;
+}
+
+namespace {
+RecordRewrite failedRewrite(const FileError& error) { return {RecordRewrite::Outcome::Failed, error}; }
+const RecordRewrite kRecordChanged{RecordRewrite::Outcome::RecordChanged, {}};
+
+// Runs `rewrite` on the results file while holding its lock.
+template <typename Rewrite>
+RecordRewrite underLock(AppContext& context, Rewrite rewrite)
+{
+    std::unique_ptr<RecordFile> file;
+    if (const FileError error = openLocked(context, file))
+        return failedRewrite(error);
+    const RecordRewrite outcome = rewrite(*file);
+    file->unlock();
+    return outcome;
+}
+
+// The complete records of the locked file.
+FileError readLockedRecords(const RecordFile& file, QByteArray& bytes)
+{
+    qint64 size = 0;
+    if (const FileError error = file.size(size))
+        return error;
+    bytes.resize(size / kRecordSize * kRecordSize);
+    qint64 got = 0;
+    if (const FileError error = file.read(0, bytes.data(), bytes.size(), got))
+        return error;
+    bytes.truncate(got / kRecordSize * kRecordSize);
+    return FileError::none();
+}
+
+bool holdsShownRecord(const QByteArray& records, qint64 number, const RecordBytes& shown)
+{
+    const qint64 offset = (number - 1) * kRecordSize;
+    return number >= 1 && offset + kRecordSize <= records.size() &&
+           std::equal(shown.begin(), shown.end(), records.constData() + offset);
+}
+} // namespace
+
+RecordRewrite correctResultRecord(AppContext& context, qint64 number, const RecordBytes& shown,
+                                  const ResultRecord& corrected)
+{
+    return underLock(context, [&](RecordFile& file) {
+        RecordBytes current{};
+        qint64 got = 0;
+        if (number < 1)
+            return kRecordChanged;
+        if (const FileError error = file.read((number - 1) * kRecordSize, current.data(), kRecordSize, got))
+            return failedRewrite(error);
+        if (got < kRecordSize || current != shown)
+            return kRecordChanged;
+        RecordBytes bytes;
+        encodeRecord(corrected, bytes.data());
+        FileError error = file.write((number - 1) * kRecordSize, bytes.data(), kRecordSize);
+        if (!error)
+            error = file.flushToDisk();
+        return error ? failedRewrite(error) : RecordRewrite{};
+    });
+}
+
+RecordRewrite deleteResultRecord(AppContext& context, qint64 number, const RecordBytes& shown)
+{
+    return underLock(context, [&](RecordFile& file) {
+        QByteArray records;
+        if (const FileError error = readLockedRecords(file, records))
+            return failedRewrite(error);
+        if (!holdsShownRecord(records, number, shown))
+            return kRecordChanged;
+        records.remove((number - 1) * kRecordSize, kRecordSize);
+        const QString temporaryPath = context.state.ProgramDataFolder + kResultsTemporaryFileName;
+        if (const FileError error = file.replaceContents(temporaryPath, records))
+            return failedRewrite(error);
+        return RecordRewrite{};
+    });
 }

@@ -41,4 +41,24 @@ std::vector<LoadedResult> ReadNewestRecords(AppContext& context, qint64 count);
 // Record access by number (1 = the first record of the file).
 qint64 countResultRecords(AppContext& context);
 ResultRecord readResultRecord(AppContext& context, qint64 number);
-void writeResultRecord(AppContext& context, qint64 number, const ResultRecord& record);
+// Every complete record of the file, as its bytes stand.
+QByteArray readAllResultBytes(AppContext& context);
+
+// Corrections and deletes of single records. Each works under the lock of
+// the appends and first reads the record again: when it is no longer the
+// record the teacher was shown (another computer deleted or corrected
+// meanwhile), nothing is written.
+struct RecordRewrite {
+    enum class Outcome { Written, RecordChanged, Failed };
+    Outcome outcome = Outcome::Written;
+    FileError error; // why it failed
+};
+// Writes the record in place and flushes it to disk.
+RecordRewrite correctResultRecord(AppContext& context, qint64 number, const RecordBytes& shown,
+                                  const ResultRecord& corrected);
+// Writes every other complete record to the temporary file, flushes it and
+// renames it over the results file: the file is at every moment either the
+// old one or the new one, whole.
+RecordRewrite deleteResultRecord(AppContext& context, qint64 number, const RecordBytes& shown);
+
+inline const QString kResultsTemporaryFileName = QStringLiteral("成績累積データtemp.dat");

@@ -86,6 +86,7 @@ seisekitime1::seisekitime1(AppContext& context) : context_(context)
     buildHeader();
     buildPanels();
     buildGraphPanel();
+    buildPasswordPanel();
 }
 
 void seisekitime1::buildHeader()
@@ -140,6 +141,14 @@ void seisekitime1::buildHeader()
     Command1->setGeometry(910, 8, 104, 64);
     Command1->setFont(sizedFont(Command1->font(), 14));
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    Command8 = makeButton(u"データ処理"_s, this);
+    Command8->setGeometry(910, 78, 104, 34);
+    Command8->hide();
+    connect(Command8, &QPushButton::clicked, this, [this] {
+        Picture7->show();
+        Picture7->raise();
+        Text3->setFocus();
+    });
 
     Label5 = makeLabel(u"ベスト成績"_s, this, QRect(16, kListHeaderTop, 600, kListHeaderHeight), 12);
     HScroll1 = new QScrollBar(Qt::Horizontal, this);
@@ -165,6 +174,24 @@ void seisekitime1::buildPanels()
     Label19->setAlignment(Qt::AlignCenter);
     ProgressBar1 = new QProgressBar(Picture2);
     ProgressBar1->setGeometry(312, 380, 400, 28);
+}
+
+void seisekitime1::buildPasswordPanel()
+{
+    Picture7 = makePanel(this, QRect(332, 250, 360, 190));
+    fillBackground(Picture7, QColor(224, 240, 255));
+    Label28 = makeLabel(u"データ変更パスワード"_s, Picture7, QRect(20, 14, 320, 28), 13);
+    Text3 = new QLineEdit(Picture7);
+    Text3->setGeometry(20, 48, 320, 34);
+    Text3->setEchoMode(QLineEdit::Password);
+    Text3->setFont(sizedFont(Text3->font(), 14));
+    Command10[0] = makeButton(u"データ変更"_s, Picture7);
+    Command10[0]->setGeometry(20, 100, 200, 40);
+    connect(Command10[0], &QPushButton::clicked, this, [this] { Command10_Click(0); });
+    Command12 = makeButton(u"戻る"_s, Picture7);
+    Command12->setGeometry(240, 100, 100, 40);
+    connect(Command12, &QPushButton::clicked, this, [this] { Picture7->hide(); });
+    Picture7->hide();
 }
 
 void seisekitime1::buildLevelColumn(int level)
@@ -255,6 +282,7 @@ void seisekitime1::activate()
     SharedState& state = context_.state;
     const int student = state.CurrentStudentNo;
     Command24[1]->setVisible(isTeacher(state.CurrentStudentName));
+    Command8->setVisible(isTeacher(state.CurrentStudentName));
     Label17->setText(u"起動後%1分"_s.arg(wholeMinutesSince(state.LoginTime, context_.clock.secondsSinceMidnight())));
     KeysEnabled = false;
     showCover();
@@ -382,7 +410,7 @@ void seisekitime1::showCover()
 
 void seisekitime1::Command4_Click(int level)
 {
-    if (!Command4[level]->isEnabled())
+    if (Picture7->isVisible() || !Command4[level]->isEnabled())
         return;
     showCover();
     context_.state.CurrentLevel = level;
@@ -393,7 +421,7 @@ void seisekitime1::Command4_Click(int level)
 
 void seisekitime1::Label3_Click(int level)
 {
-    if (!Command4[level]->isEnabled())
+    if (Picture7->isVisible() || !Command4[level]->isEnabled())
         return;
     context_.state.CurrentLevel = level;
     StartRun(context_);
@@ -407,9 +435,23 @@ void seisekitime1::Command1_Click()
     context_.navigator.show(ScreenNames::namesel);
 }
 
+void seisekitime1::Command10_Click(int index)
+{
+    // The whole entry, exactly as typed: an empty password opens with an empty entry.
+    if (Text3->text() != context_.state.TeacherPassword) {
+        context_.dialogs.showMessage(u"パスワードを入力して下さい"_s, context_.state.ProgramTitle);
+        return;
+    }
+    const QString screens[] = {ScreenNames::FrmData};
+    context_.navigator.show(screens[index]);
+    context_.navigator.close(ScreenNames::seisekitime1);
+}
+
 bool seisekitime1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && KeysEnabled) {
+    // While the password panel is open, keys are the password's: a "0" in
+    // it must not leave the menu.
+    if (event->type() == QEvent::KeyPress && KeysEnabled && !Picture7->isVisible()) {
         const QString key = static_cast<QKeyEvent*>(event)->text();
         if (const int level = levelOfKey(key, levelCount())) {
             Command4_Click(level);

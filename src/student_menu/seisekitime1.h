@@ -56,6 +56,7 @@ public:
     QLabel* Label5;    // list header
     QScrollBar* HScroll1;
     QPushButton* Command1; // 戻る(0)
+    QPushButton* Command8; // データ処理 (teachers only)
     QFrame* Picture2;      // cover
     QProgressBar* ProgressBar1;
     QLabel* Label19;
@@ -89,6 +90,13 @@ public:
     int GraphStudent = 0;
     int GraphFontSize = 6;
 
+    // The password panel in front of the data screens.
+    QFrame* Picture7;
+    QLabel* Label28;
+    QLineEdit* Text3;
+    std::array<QPushButton*, 1> Command10{}; // データ変更
+    QPushButton* Command12; // 戻る
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -98,6 +106,7 @@ private:
     void buildPanels();
     void buildLevelColumn(int level);
     void buildGraphPanel();
+    void buildPasswordPanel();
     void placeColumns();
 
     void Option2_Click(int index);
@@ -108,6 +117,7 @@ private:
     void Command4_Click(int level);
     void Label3_Click(int level);
     void Command1_Click();
+    void Command10_Click(int index);
 
     void fillGraphLists();
     void Command17_Click();

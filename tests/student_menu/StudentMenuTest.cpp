@@ -226,6 +226,70 @@ TEST_F(StudentMenu, AnOverdoneLevelIsLockedWithItsNotice)
     EXPECT_TRUE(menu.Command4[3]->isEnabled());
 }
 
+TEST_F(StudentMenu, OnlyTeachersSeeTheDataButton)
+{
+    for (const auto& [name, teacher] :
+         {std::pair{u"清水　心春"_s, false}, {u"★佐藤　恵"_s, true}, {u"山本先生"_s, true}}) {
+        test.state.CurrentStudentName = name.leftJustified(20);
+        seisekitime1& menu = open();
+        EXPECT_EQ(menu.Command8->isVisible(), teacher) << name.toStdString();
+        EXPECT_EQ(menu.Command8->text(), u"データ処理"_s);
+        test.navigator.close(ScreenNames::seisekitime1);
+    }
+}
+
+TEST_F(StudentMenu, ThePasswordPanelOpensTheDataScreenOnlyForTheExactPassword)
+{
+    int dataScreens = 0;
+    test.navigator.registerScreen(ScreenNames::FrmData, [&] { return std::make_unique<RecordingScreen>(&dataScreens); });
+    test.state.TeacherPassword = u"Minamo0"_s;
+    test.state.CurrentStudentName = u"山本先生"_s.leftJustified(20);
+    seisekitime1& menu = open();
+    EXPECT_TRUE(menu.Picture7->isHidden());
+    menu.Command8->click();
+    EXPECT_TRUE(menu.Picture7->isVisible());
+    EXPECT_EQ(menu.Label28->text(), u"データ変更パスワード"_s);
+    EXPECT_EQ(menu.Text3->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(menu.Command10[0]->text(), u"データ変更"_s);
+    EXPECT_EQ(menu.Command12->text(), u"戻る"_s);
+
+    // The panel's keys are the password's; no start while it is open.
+    QTest::keyClicks(menu.Text3, u"minamo0"_s);
+    menu.Command4[1]->click();
+    QTest::mouseClick(menu.Label3[2], Qt::LeftButton);
+    EXPECT_EQ(drillStarts, 0);
+    EXPECT_EQ(nameLists, 0);
+    EXPECT_EQ(menu.Text3->text(), u"minamo0"_s);
+
+    menu.Command10[0]->click(); // the case differs
+    ASSERT_EQ(test.dialogs.messages.size(), 1);
+    EXPECT_EQ(test.dialogs.messages[0].text, u"パスワードを入力して下さい"_s);
+    EXPECT_TRUE(menu.Picture7->isVisible());
+    EXPECT_EQ(dataScreens, 0);
+
+    menu.Command12->click();
+    EXPECT_TRUE(menu.Picture7->isHidden());
+    menu.Command8->click();
+    menu.Text3->setText(u"Minamo0"_s);
+    menu.Command10[0]->click();
+    EXPECT_EQ(dataScreens, 1);
+    EXPECT_EQ(test.navigator.frontScreen(), ScreenNames::FrmData);
+    EXPECT_FALSE(test.navigator.isLoaded(ScreenNames::seisekitime1));
+}
+
+TEST_F(StudentMenu, AnEmptyPasswordOpensWithAnEmptyEntry)
+{
+    int dataScreens = 0;
+    test.navigator.registerScreen(ScreenNames::FrmData, [&] { return std::make_unique<RecordingScreen>(&dataScreens); });
+    test.state.TeacherPassword.clear();
+    test.state.CurrentStudentName = u"★佐藤　恵"_s.leftJustified(20);
+    seisekitime1& menu = open();
+    menu.Command8->click();
+    menu.Command10[0]->click();
+    EXPECT_TRUE(test.dialogs.messages.isEmpty());
+    EXPECT_EQ(dataScreens, 1);
+}
+
 TEST_F(StudentMenu, TheViewsFillTheListsTheirWay)
 {
     history({run(kOlder, 1, 70, 2), run(kStudent, 1, 45, 1), run(kClassmate, 1, 99999), run(kStudent, 1, 50)});

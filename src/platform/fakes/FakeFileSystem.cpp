@@ -44,6 +44,14 @@ public:
         return FileError::none();
     }
     FileError flushToDisk() override { return FileError::none(); }
+    FileError replaceContents(const QString& temporaryPath, const QByteArray& bytes) override
+    {
+        if (files_.failures.contains(temporaryPath))
+            return files_.failures.value(temporaryPath);
+        *bytes_ = bytes; // the path names the new contents at once
+        ++files_.replacements;
+        return FileError::none();
+    }
 
 private:
     FakeFileSystem& files_;

@@ -20,6 +20,7 @@ public:
     QMap<QString, FileError> failures;   // paths whose every operation fails
     int lockHeldByOtherTries = 0;        // the next lock attempts that find the file held
     int lockAttempts = 0;
+    int replacements = 0;                // record files replaced through a temporary file
 
 private:
     QMap<QString, std::shared_ptr<QByteArray>> files_;

@@ -18,7 +18,19 @@ void FakeDialogs::showMessage(const QString& text, const QString& title)
 
 bool FakeDialogs::askYesNo(const QString& text, const QString& title)
 {
-    questions.append({text, title});
+    return answer({text, title, QStringLiteral("YesNo")});
+}
+
+bool FakeDialogs::askOkCancel(const QString& text, const QString& title)
+{
+    return answer({text, title, QStringLiteral("OkCancel")});
+}
+
+bool FakeDialogs::answer(const Shown& question)
+{
+    questions.append(question);
+    if (onShow)
+        onShow();
     if (answers.empty())
         return true;
     const bool answer = answers.front();

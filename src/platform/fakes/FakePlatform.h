@@ -29,14 +29,19 @@ public:
     struct Shown {
         QString text;
         QString title;
+        QString buttons; // of a question: "YesNo" or "OkCancel"
     };
     void showMessage(const QString& text, const QString& title) override;
     bool askYesNo(const QString& text, const QString& title) override;
+    bool askOkCancel(const QString& text, const QString& title) override;
 
     QList<Shown> messages;
     QList<Shown> questions;
     std::deque<bool> answers;
-    std::function<void()> onShow; // runs while a message box is "open"
+    std::function<void()> onShow; // runs while a message box or a question is "open"
+
+private:
+    bool answer(const Shown& question);
 };
 
 // Thrown by FakeProgramControl::endProgram so that the test sees where the
