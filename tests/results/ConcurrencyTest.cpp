@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <functional>
 #include <csignal>
 #include <map>
 #include <random>
@@ -204,5 +205,116 @@ TEST(KilledWriters, KeepEveryReportedRecordAndLeaveNoTornOne)
         counted.erase(writer.id);
     }
     EXPECT_EQ(counted, (std::map<int, int>{})) << "records of writers that never ran";
+}
+
+// The record's place in the file; 0 when it is not there.
+qint64 numberOf(const QByteArray& bytes, const ResultRecord& record)
+{
+    RecordBytes wanted;
+    encodeRecord(record, wanted.data());
+    for (qint64 offset = 0; offset + kRecordSize <= bytes.size(); offset += kRecordSize)
+        if (std::equal(wanted.begin(), wanted.end(), bytes.constData() + offset))
+            return offset / kRecordSize + 1;
+    return 0;
+}
+
+// A teacher deletes 20 runs and corrects 20 others while four computers
+// append: every appended record arrives whole and in its writer's order,
+// and of the earlier runs exactly the deleted ones are gone and exactly the
+// corrected ones changed.
+TEST(MaintenanceWhileAppending, DeletesAndCorrectionsLoseNoAppendAndTouchNothingElse)
+{
+    constexpr int kWriters = 4, kAppends = 500, kEarlier = 100, kTeacherWriter = 9, kEdits = 20;
+    QTemporaryDir folder;
+    std::vector<ResultRecord> earlier;
+    for (int i = 0; i < kEarlier; ++i)
+        earlier.push_back(workerRecord(kTeacherWriter, i));
+    ASSERT_FALSE(PosixFileSystem().replaceFile(folder.filePath(kResultsFileName), recordBytes(earlier)));
+
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int writer = 1; writer <= kWriters; ++writer)
+        writers.push_back(startWorker({"append", folder.path(), QString::number(writer), QString::number(kAppends)}));
+    while (resultsFileBytes(folder).size() < (kEarlier + 40) * kRecordSize)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+
+    ProgramContext program;
+    program.state().ProgramDataFolder = folder.path() + u'/';
+    std::vector<ResultRecord> expected = earlier;
+    const auto edit = [&](const ResultRecord& record, const std::function<RecordRewrite(qint64, const RecordBytes&)>& write) {
+        const qint64 number = numberOf(resultsFileBytes(folder), record);
+        ASSERT_GT(number, 0);
+        RecordBytes shown;
+        encodeRecord(record, shown.data());
+        EXPECT_EQ(write(number, shown).outcome, RecordRewrite::Outcome::Written);
+    };
+    for (int k = 0; k < kEdits; ++k) {
+        edit(earlier[5 * k], [&](qint64 number, const RecordBytes& shown) {
+            return deleteResultRecord(program.context(), number, shown);
+        });
+        ResultRecord corrected = earlier[5 * k + 2];
+        corrected.Seconds = 10000 + k;
+        corrected.StudentNo = kTeacherWriter + 1 + k % 3; // another student, still no writer
+        edit(earlier[5 * k + 2], [&](qint64 number, const RecordBytes& shown) {
+            return correctResultRecord(program.context(), number, shown, corrected);
+        });
+        expected[5 * k + 2] = corrected;
+    }
+    const qint64 appendedByThen = resultsFileBytes(folder).size() / kRecordSize - (kEarlier - kEdits);
+    EXPECT_LT(appendedByThen, kWriters * kAppends) << "the writers had finished before the teacher did";
+    for (auto& writer : writers) {
+        // The teacher's waits let events run, so a writer's end may already have been seen.
+        ASSERT_TRUE(writer->state() == QProcess::NotRunning || writer->waitForFinished(120000));
+        ASSERT_EQ(writer->exitCode(), 0);
+    }
+    for (int k = kEdits - 1; k >= 0; --k)
+        expected.erase(expected.begin() + 5 * k);
+
+    const QByteArray bytes = resultsFileBytes(folder);
+    ASSERT_EQ(bytes.size(), (kEarlier - kEdits + kWriters * kAppends) * kRecordSize);
+    std::vector<ResultRecord> teachers, appended;
+    for (const ResultRecord& record : decodedRecords(bytes))
+        (record.StudentNo >= 1 && record.StudentNo <= kWriters ? appended : teachers).push_back(record);
+    EXPECT_EQ(teachers, expected);
+    std::map<int, int> counted;
+    ASSERT_TRUE(countRecordsPerWriter(recordBytes(appended), counted));
+    EXPECT_EQ(counted, (std::map<int, int>{{1, kAppends}, {2, kAppends}, {3, kAppends}, {4, kAppends}}));
+}
+
+// A delete killed at random moments of its work, again and again: the
+// results file is always whole, either the file before that delete or the
+// one after it, never missing and never half written.
+TEST(KilledDeletes, LeaveTheOldFileOrTheNewOneWhole)
+{
+    constexpr int kRecords = 20000, kKills = 40, kTeacherWriter = 9;
+    constexpr int kMaxKillDelayMicros = 40000; // a few deletes with their flushes
+    constexpr std::uint32_t kSeed = 20261211;
+    SCOPED_TRACE(::testing::Message() << "kill moments from seed " << kSeed);
+    QTemporaryDir folder;
+    std::vector<ResultRecord> original;
+    for (int i = 0; i < kRecords; ++i)
+        original.push_back(workerRecord(kTeacherWriter, i));
+    const QByteArray originalBytes = recordBytes(original);
+    ASSERT_FALSE(PosixFileSystem().replaceFile(folder.filePath(kResultsFileName), originalBytes));
+
+    std::mt19937 random(kSeed);
+    std::uniform_real_distribution<double> killDelayExponent(0, std::log(kMaxKillDelayMicros));
+    int deleted = 0; // deletes reported done
+    for (int kill = 1; kill <= kKills; ++kill) {
+        Writer deleter{kill, startWorker({"delete", folder.path(), "1000000"})};
+        // From its first delete on, the deleter is in the midst of its work.
+        ASSERT_TRUE(deleter.process->waitForReadyRead(10000)) << "kill " << kill;
+        std::this_thread::sleep_for(std::chrono::microseconds(std::lround(std::exp(killDelayExponent(random)))));
+        killWriter(deleter);
+        deleted += deleter.reported;
+
+        const QByteArray bytes = resultsFileBytes(folder);
+        ASSERT_EQ(bytes.size() % kRecordSize, 0) << "after kill " << kill;
+        const qint64 gone = kRecords - bytes.size() / kRecordSize;
+        ASSERT_TRUE(gone == deleted || gone == deleted + 1) << "after kill " << kill << ": " << gone
+                                                             << " records gone, " << deleted << " deletes reported";
+        ASSERT_EQ(bytes, originalBytes.mid(gone * kRecordSize)) << "after kill " << kill;
+        deleted = static_cast<int>(gone);
+    }
+    EXPECT_GT(deleted, 0) << "no delete was ever done before its kill";
 }
 } // namespace

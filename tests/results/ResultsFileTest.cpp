@@ -246,4 +246,40 @@ TEST(ResultsFileOnDisk, ALoadEndsWhereTheFileEndsWhenItBecameShorterMeanwhile)
         EXPECT_TRUE(test.dialogs.messages.isEmpty()) << c.bytesLeft << " bytes left";
     }
 }
+
+// Another computer opened the file for an append and waits for its lock
+// while a teacher deletes a run: the append goes into the new file, after
+// its last record, and leaves nothing in the temporary file.
+TEST(ResultsFileOnDisk, AnAppendWaitingDuringADeleteGoesIntoTheNewFile)
+{
+    QTemporaryDir folder;
+    ResultsTest test;
+    test.state.ProgramDataFolder = folder.path() + u'/';
+    PosixFileSystem disk;
+    AppContext context{test.state,   test.clock,   test.clock,     test.random, disk,
+                       test.dialogs, test.program, test.navigator, test.sound, test.printing};
+    const std::vector<ResultRecord> records = {runRecord(test.today(), 1, 1, 10), runRecord(test.today(), 2, 1, 20),
+                                               runRecord(test.today(), 3, 1, 30)};
+    ASSERT_FALSE(disk.replaceFile(resultsFilePath(test.state), recordBytes(records)));
+
+    std::unique_ptr<RecordFile> waiting;
+    ASSERT_FALSE(disk.openRecordFile(resultsFilePath(test.state), waiting));
+    RecordBytes shown;
+    encodeRecord(records[1], shown.data());
+    ASSERT_EQ(deleteResultRecord(context, 2, shown).outcome, RecordRewrite::Outcome::Written);
+
+    ASSERT_FALSE(waiting->lockWhole());
+    qint64 size = 0;
+    ASSERT_FALSE(waiting->size(size));
+    EXPECT_EQ(size, 2 * kRecordSize);
+    RecordBytes appended;
+    encodeRecord(runRecord(test.today(), 4, 1, 40), appended.data());
+    ASSERT_FALSE(waiting->write(size, appended.data(), kRecordSize));
+    waiting->unlock();
+
+    QByteArray bytes;
+    ASSERT_FALSE(disk.readFile(resultsFilePath(test.state), bytes));
+    EXPECT_EQ(decodedRecords(bytes), (std::vector<ResultRecord>{records[0], records[2], runRecord(test.today(), 4, 1, 40)}));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{kResultsFileName});
+}
 } // namespace

@@ -2,6 +2,8 @@
 //   append_worker append <data folder> <writer> <count>   appends <count> records of its own and
 //                                                         prints each one's sequence number once it is on disk
 //   append_worker hold <data folder> <milliseconds>       holds the whole-file lock, then ends
+//   append_worker delete <data folder> <count>            deletes the first record <count> times, as the
+//                                                         maintenance screen does, printing each delete done
 #include "foundation/ProgramContext.h"
 #include "results/ResultsFile.h"
 
@@ -30,6 +32,18 @@ int main(int argc, char* argv[])
             appendRecord(program.context(), workerRecord(writer, sequence));
             // Only now may the record be called written: a killed writer is held to what it printed.
             std::printf("%d\n", sequence);
+            std::fflush(stdout);
+        }
+        return 0;
+    }
+    if (arguments[1] == "delete") {
+        const int count = arguments[3].toInt();
+        for (int done = 1; done <= count; ++done) {
+            RecordBytes first;
+            encodeRecord(readResultRecord(program.context(), 1), first.data());
+            if (deleteResultRecord(program.context(), 1, first).outcome != RecordRewrite::Outcome::Written)
+                return 1;
+            std::printf("%d\n", done);
             std::fflush(stdout);
         }
         return 0;
