@@ -184,6 +184,7 @@ void seisekitime1::buildPasswordPanel()
     Text3 = new QLineEdit(Picture7);
     Text3->setGeometry(20, 48, 320, 34);
     Text3->setEchoMode(QLineEdit::Password);
+    Text3->setStyleSheet(u"lineedit-password-character: 42;"_s); // typed characters show as "*"
     Text3->setFont(sizedFont(Text3->font(), 14));
     Command10[0] = makeButton(u"データ変更"_s, Picture7);
     Command10[0]->setGeometry(20, 100, 200, 40);
