@@ -153,28 +153,19 @@ void FrmData::buildList()
                                      u"名簿"_s);
 }
 
-void FrmData::selectRow(int row)
-{
-    const QModelIndex index = model_->index(row);
-    List1->setCurrentIndex(index);
-    List1->scrollTo(index);
-    Picture3->hide(); // also when the row was already the current one
-}
-
 void FrmData::rebuildSelecting(qint64 number)
 {
     buildList();
     const MaintenanceList& list = model_->list();
-    if (list.rowCount() > 0)
-        selectRow(list.rowOf(number).value_or(list.rowCount() - 1));
-    Picture3->hide();
+    if (list.rowCount() > 0) {
+        const QModelIndex index = model_->index(list.rowOf(number).value_or(list.rowCount() - 1));
+        List1->setCurrentIndex(index);
+        List1->scrollTo(index);
+    }
+    Picture3->hide(); // also when the row was the current one already
 }
 
-void FrmData::showGrade(int studentNo)
-{
-    const bool known = studentNo >= 0 && studentNo < static_cast<int>(roster_.size());
-    Label2[4]->setText(known ? roster_[static_cast<std::size_t>(studentNo)].grade : QString());
-}
+void FrmData::showGrade(int studentNo) { Label2[4]->setText(maintenanceStudent(roster_, studentNo).grade); }
 
 void FrmData::List1_DblClick()
 {
@@ -209,10 +200,8 @@ void FrmData::List1_DblClick()
         const QSignalBlocker quiet(VScroll1);
         VScroll1->setValue(secondsBarValue(recordBuffer_.Seconds));
     }
-    const bool known = recordBuffer_.StudentNo >= 0 && recordBuffer_.StudentNo < static_cast<int>(roster_.size());
     Combo1->setCurrentText(
-        studentChoice(recordBuffer_.StudentNo, known ? roster_[static_cast<std::size_t>(recordBuffer_.StudentNo)].name
-                                                     : QString()));
+        studentChoice(recordBuffer_.StudentNo, maintenanceStudent(roster_, recordBuffer_.StudentNo).name));
     for (QWidget* control : std::initializer_list<QWidget*>{Label1, Label2[0], Label2[1], Label2[2], Label2[4], Combo1,
                                                             Text1[1], VScroll1})
         control->show();
@@ -228,22 +217,19 @@ void FrmData::Combo1_Click()
 
 void FrmData::VScroll1_Change() { Text1[1]->setText(QString::number(VScroll1->value())); }
 
-bool FrmData::writeDone(const RecordRewrite& outcome)
+void FrmData::afterRewrite(const RecordRewrite& outcome)
 {
-    switch (outcome.outcome) {
-    case RecordRewrite::Outcome::Written:
-        return true;
-    case RecordRewrite::Outcome::RecordChanged:
-        context_.dialogs.showMessage(u"このデータは他のコンピュータで変更されました。記録していません。一覧を読み直します。"_s,
-                                     u"注意"_s);
-        return true;
-    case RecordRewrite::Outcome::Failed:
+    if (outcome.outcome == RecordRewrite::Outcome::Failed) {
+        // The file is as it was; the panel keeps the teacher's entries for another try.
         context_.dialogs.showMessage(
             u"記録できませんでした。成績データは元のままです。\n%1\n%2"_s.arg(resultsFilePath(context_.state), outcome.error.text),
             u"注意"_s);
-        return false;
+        return;
     }
-    return false;
+    if (outcome.outcome == RecordRewrite::Outcome::RecordChanged)
+        context_.dialogs.showMessage(u"このデータは他のコンピュータで変更されました。記録していません。一覧を読み直します。"_s,
+                                     u"注意"_s);
+    rebuildSelecting(SelectedRecord);
 }
 
 void FrmData::Command2_Click()
@@ -265,8 +251,7 @@ void FrmData::Command2_Click()
     Picture3->setEnabled(false);
     const RecordRewrite outcome = correctResultRecord(context_, SelectedRecord, shownRecord_, recordBuffer_);
     Picture3->setEnabled(true);
-    if (writeDone(outcome))
-        rebuildSelecting(SelectedRecord);
+    afterRewrite(outcome);
 }
 
 void FrmData::Command3_Click()
@@ -276,8 +261,7 @@ void FrmData::Command3_Click()
     Picture3->setEnabled(false);
     const RecordRewrite outcome = deleteResultRecord(context_, SelectedRecord, shownRecord_);
     Picture3->setEnabled(true);
-    if (writeDone(outcome))
-        rebuildSelecting(SelectedRecord);
+    afterRewrite(outcome);
 }
 
 void FrmData::Command4_Click()

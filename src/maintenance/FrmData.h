@@ -44,18 +44,18 @@ public:
 
 private:
     void buildList();
-    void selectRow(int row);
     void List1_DblClick();
     void Combo1_Click();
     void VScroll1_Change();
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
-    // After a write or a refusal: the list rebuilt from the file, the row of
-    // `number` selected (else the last row).
+    // The list rebuilt from the file, the row of `number` selected (else
+    // the last row), the edit panel closed.
     void rebuildSelecting(qint64 number);
-    // Tells the teacher why nothing was written; true when the write was done.
-    bool writeDone(const RecordRewrite& outcome);
+    // Tells the teacher what kept a write from being done; the list is read
+    // again unless the write failed (then the file is unchanged).
+    void afterRewrite(const RecordRewrite& outcome);
     void showGrade(int studentNo);
 
     AppContext& context_;

@@ -13,13 +13,6 @@ namespace {
 constexpr int kNameColumn = 6;
 constexpr int kNarrowNumberWidth = 4;
 
-const MaintenanceStudent& studentOf(const MaintenanceRoster& roster, int studentNo)
-{
-    static const MaintenanceStudent nobody;
-    return studentNo >= 0 && studentNo < static_cast<int>(roster.size()) ? roster[static_cast<std::size_t>(studentNo)]
-                                                                          : nobody;
-}
-
 int digitsOf(qint64 number) { return static_cast<int>(QString::number(number).size()); }
 } // namespace
 
@@ -33,6 +26,13 @@ MaintenanceRoster maintenanceRoster(const std::vector<RosterEntry>& roster, int 
             student.grade = *grade;
     }
     return students;
+}
+
+const MaintenanceStudent& maintenanceStudent(const MaintenanceRoster& roster, int studentNo)
+{
+    static const MaintenanceStudent nobody;
+    return studentNo >= 0 && studentNo < static_cast<int>(roster.size()) ? roster[static_cast<std::size_t>(studentNo)]
+                                                                          : nobody;
 }
 
 QString studentChoice(int studentNo, const QString& trimmedName)
@@ -86,7 +86,7 @@ QString maintenanceRow(const MaintenanceList& list, int row, const RowNames& nam
 
 QString maintenanceRow(qint64 number, int numberWidth, const ResultRecord& record, const RowNames& names)
 {
-    const MaintenanceStudent& student = studentOf(names.roster, record.StudentNo);
+    const MaintenanceStudent& student = maintenanceStudent(names.roster, record.StudentNo);
     const bool ownSchool = !names.schoolCode.isEmpty() && record.ExtraA == recordText(names.schoolCode);
     return lastOf(numberWidth, numberWidth, number) + u' ' + dateOfEntry(record.EntryDate).toString(u"yyyy/MM/dd"_s) +
            u'　' + lastOf(9, 9, timeOfEntry(record.EntryTime).toString(u"H:mm:ss"_s)) + u"ﾚﾍﾞﾙ"_s +

@@ -19,6 +19,8 @@ struct MaintenanceStudent {
 // Every student number 0..5000, filled from every line of the roster.
 using MaintenanceRoster = std::vector<MaintenanceStudent>;
 MaintenanceRoster maintenanceRoster(const std::vector<RosterEntry>& roster, int schoolYear);
+// A student of the roster; no name and no grade for a number outside it.
+const MaintenanceStudent& maintenanceStudent(const MaintenanceRoster& roster, int studentNo);
 
 // The student box's items: one per roster line, "number /  name".
 QString studentChoice(int studentNo, const QString& trimmedName);

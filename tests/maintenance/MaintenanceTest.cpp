@@ -320,6 +320,16 @@ TEST_F(Maintenance, ARecordChangedMeanwhileIsNotOverwritten)
         EXPECT_EQ(rows(screen).size(), 3); // rebuilt from the file
         EXPECT_FALSE(screen.Picture3->isVisible());
     }
+    // Changed before the double-click: the panel does not open on another run.
+    store(five);
+    test.dialogs = {};
+    test.navigator.closeAll();
+    FrmData& screen = open();
+    store({five[0], five[1], five[3], five[4]});
+    doubleClickRow(screen, 1);
+    EXPECT_FALSE(screen.Picture3->isVisible());
+    ASSERT_EQ(test.dialogs.messages.size(), 1);
+    EXPECT_EQ(rows(screen).size(), 3);
 }
 
 TEST_F(Maintenance, AFailedDeleteSaysWhyAndLeavesTheFile)
