@@ -42,6 +42,7 @@ public:
     ChangingLengthResults(QByteArray bytes, qint64 sizeSaid) : bytes_(std::move(bytes)), sizeSaid_(sizeSaid) {}
     FileError readFile(const QString&, QByteArray&) const override { return FileError::none(); }
     FileError replaceFile(const QString&, const QByteArray&) override { return FileError::none(); }
+    FileError stamp(const QString&, FileStamp&) const override { return FileError::none(); }
     FileError openRecordFile(const QString&, std::unique_ptr<RecordFile>& file) override
     {
         file = std::make_unique<ChangingLengthFile>(bytes_, sizeSaid_);

@@ -8,6 +8,7 @@
 #include "foundation/ProgramContext.h"
 #include "foundation/ScreenNames.h"
 #include "foundation/Version.h"
+#include "criteria_editor/FrmTimeData.h"
 #include "maintenance/FrmData.h"
 #include "roster/namesel.h"
 #include "student_menu/seisekitime1.h"
@@ -26,6 +27,7 @@ void registerScreens(AppContext& context)
     navigator.registerScreen(ScreenNames::frmver, [&] { return std::make_unique<frmver>(context); });
     navigator.registerScreen(ScreenNames::seisekitime1, [&] { return std::make_unique<seisekitime1>(context); });
     navigator.registerScreen(ScreenNames::FrmData, [&] { return std::make_unique<FrmData>(context); });
+    navigator.registerScreen(ScreenNames::FrmTimeData, [&] { return std::make_unique<FrmTimeData>(context); });
 }
 } // namespace
 

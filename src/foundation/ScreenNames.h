@@ -11,4 +11,5 @@ inline const QString BASEFRM = QStringLiteral("BASEFRM");
 inline const QString FrmSyuuryou = QStringLiteral("FrmSyuuryou");
 inline const QString frmver = QStringLiteral("frmver");
 inline const QString FrmData = QStringLiteral("FrmData");
+inline const QString FrmTimeData = QStringLiteral("FrmTimeData");
 } // namespace ScreenNames

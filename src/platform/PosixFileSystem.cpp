@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <ctime>
 #include <unistd.h>
 
 namespace {
@@ -186,6 +187,26 @@ FileError PosixFileSystem::readFile(const QString& path, QByteArray& bytes) cons
 FileError PosixFileSystem::replaceFile(const QString& path, const QByteArray& bytes)
 {
     return replaceThroughTemporary(path, path + QStringLiteral(".tmp"), bytes);
+}
+
+FileError PosixFileSystem::stamp(const QString& path, FileStamp& stamp) const
+{
+    struct stat info {};
+    if (::stat(nativePath(path).constData(), &info) != 0)
+        return lastError();
+    // A network disk's times may step by whole seconds.
+    constexpr qint64 kCoarsestStepNanoseconds = 2'000'000'000;
+    struct timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const auto nanoseconds = [](const struct timespec& time) {
+        return static_cast<qint64>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+    };
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.size = info.st_size;
+    stamp.modifiedNanoseconds = nanoseconds(info.st_mtim);
+    stamp.settled = nanoseconds(now) - stamp.modifiedNanoseconds > kCoarsestStepNanoseconds;
+    return FileError::none();
 }
 
 FileError PosixFileSystem::openRecordFile(const QString& path, std::unique_ptr<RecordFile>& file)

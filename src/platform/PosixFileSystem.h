@@ -8,5 +8,6 @@ class PosixFileSystem final : public FileSystem {
 public:
     FileError readFile(const QString& path, QByteArray& bytes) const override;
     FileError replaceFile(const QString& path, const QByteArray& bytes) override;
+    FileError stamp(const QString& path, FileStamp& stamp) const override;
     FileError openRecordFile(const QString& path, std::unique_ptr<RecordFile>& file) override;
 };

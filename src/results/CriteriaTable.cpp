@@ -62,6 +62,7 @@ bool parseCriteriaTable(const QByteArray& bytes, CriteriaTable& table, QString& 
             return false;
         }
         storeLine(index, cells, read);
+        read.LineCount = index + 1;
     }
     table = std::move(read);
     return true;

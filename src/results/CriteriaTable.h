@@ -29,6 +29,7 @@ struct CriteriaTable {
     // Every line's twelve texts as read: the titles of line 1 and the
     // columns no rule uses are kept for the editor.
     std::array<QStringList, kLevelSlots> Cells{};
+    int LineCount = 0; // lines read, the title line included
 };
 
 // Reads the table from the file's bytes. Fails (with a text naming the

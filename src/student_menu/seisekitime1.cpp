@@ -178,7 +178,7 @@ void seisekitime1::buildPanels()
 
 void seisekitime1::buildPasswordPanel()
 {
-    Picture7 = makePanel(this, QRect(332, 250, 360, 190));
+    Picture7 = makePanel(this, QRect(332, 250, 360, 200));
     fillBackground(Picture7, QColor(224, 240, 255));
     Label28 = makeLabel(u"データ変更パスワード"_s, Picture7, QRect(20, 14, 320, 28), 13);
     Text3 = new QLineEdit(Picture7);
@@ -186,11 +186,14 @@ void seisekitime1::buildPasswordPanel()
     Text3->setEchoMode(QLineEdit::Password);
     Text3->setStyleSheet(u"lineedit-password-character: 42;"_s); // typed characters show as "*"
     Text3->setFont(sizedFont(Text3->font(), 14));
-    Command10[0] = makeButton(u"データ変更"_s, Picture7);
-    Command10[0]->setGeometry(20, 100, 200, 40);
-    connect(Command10[0], &QPushButton::clicked, this, [this] { Command10_Click(0); });
+    const char16_t* captions[] = {u"データ変更", u"合格タイムデータ変更"};
+    for (int index = 0; index < 2; ++index) {
+        Command10[index] = makeButton(QString::fromUtf16(captions[index]), Picture7);
+        Command10[index]->setGeometry(20, 96 + 48 * index, 200, 40);
+        connect(Command10[index], &QPushButton::clicked, this, [this, index] { Command10_Click(index); });
+    }
     Command12 = makeButton(u"戻る"_s, Picture7);
-    Command12->setGeometry(240, 100, 100, 40);
+    Command12->setGeometry(240, 96, 100, 40);
     connect(Command12, &QPushButton::clicked, this, [this] { Picture7->hide(); });
     Picture7->hide();
 }
@@ -443,7 +446,7 @@ void seisekitime1::Command10_Click(int index)
         context_.dialogs.showMessage(u"パスワードを入力して下さい"_s, context_.state.ProgramTitle);
         return;
     }
-    const QString screens[] = {ScreenNames::FrmData};
+    const QString screens[] = {ScreenNames::FrmData, ScreenNames::FrmTimeData};
     context_.navigator.show(screens[index]);
     context_.navigator.close(ScreenNames::seisekitime1);
 }

@@ -94,7 +94,7 @@ public:
     QFrame* Picture7;
     QLabel* Label28;
     QLineEdit* Text3;
-    std::array<QPushButton*, 1> Command10{}; // データ変更
+    std::array<QPushButton*, 2> Command10{}; // データ変更, 合格タイムデータ変更
     QPushButton* Command12; // 戻る
 
 protected:

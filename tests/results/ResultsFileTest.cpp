@@ -172,6 +172,7 @@ public:
     {
         return disk_.replaceFile(path, bytes);
     }
+    FileError stamp(const QString& path, FileStamp& stamp) const override { return disk_.stamp(path, stamp); }
     FileError openRecordFile(const QString& path, std::unique_ptr<RecordFile>& file) override
     {
         std::unique_ptr<RecordFile> opened;

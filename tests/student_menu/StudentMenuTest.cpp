@@ -277,6 +277,25 @@ TEST_F(StudentMenu, ThePasswordPanelOpensTheDataScreenOnlyForTheExactPassword)
     EXPECT_FALSE(test.navigator.isLoaded(ScreenNames::seisekitime1));
 }
 
+TEST_F(StudentMenu, TheCriteriaButtonOpensTheCriteriaEditor)
+{
+    int editors = 0;
+    test.navigator.registerScreen(ScreenNames::FrmTimeData, [&] { return std::make_unique<RecordingScreen>(&editors); });
+    test.state.TeacherPassword = u"1234"_s;
+    test.state.CurrentStudentName = u"田中先生"_s.leftJustified(20);
+    seisekitime1& menu = open();
+    menu.Command8->click();
+    EXPECT_EQ(menu.Command10[1]->text(), u"合格タイムデータ変更"_s);
+    menu.Command10[1]->click();
+    EXPECT_EQ(editors, 0);
+    EXPECT_EQ(test.dialogs.messages.size(), 1);
+    menu.Text3->setText(u"1234"_s);
+    menu.Command10[1]->click();
+    EXPECT_EQ(editors, 1);
+    EXPECT_EQ(test.navigator.frontScreen(), ScreenNames::FrmTimeData);
+    EXPECT_FALSE(test.navigator.isLoaded(ScreenNames::seisekitime1));
+}
+
 TEST_F(StudentMenu, AnEmptyPasswordOpensWithAnEmptyEntry)
 {
     int dataScreens = 0;

@@ -29,6 +29,7 @@ public:
     }
     FileError read(qint64 offset, char* data, qint64 length, qint64& got) const override
     {
+        ++files_.reads;
         if (offset < 0)
             return {FileError::Kind::Other, QStringLiteral("Invalid argument"), 22};
         got = std::clamp<qint64>(bytes_->size() - offset, 0, length);
@@ -41,6 +42,7 @@ public:
         if (bytes_->size() < offset + length)
             bytes_->resize(offset + length, '\0');
         std::memcpy(bytes_->data() + offset, data, static_cast<size_t>(length));
+        ++files_.changes;
         return FileError::none();
     }
     FileError flushToDisk() override { return FileError::none(); }
@@ -50,6 +52,7 @@ public:
             return files_.failures.value(temporaryPath);
         *bytes_ = bytes; // the path names the new contents at once
         ++files_.replacements;
+        ++files_.changes;
         return FileError::none();
     }
 
@@ -81,6 +84,20 @@ FileError FakeFileSystem::replaceFile(const QString& path, const QByteArray& byt
     if (failures.contains(path))
         return failures.value(path);
     put(path, bytes);
+    return FileError::none();
+}
+
+FileError FakeFileSystem::stamp(const QString& path, FileStamp& stamp) const
+{
+    if (failures.contains(path))
+        return failures.value(path);
+    const auto file = files_.value(path);
+    if (!file)
+        return notFound();
+    stamp.inode = reinterpret_cast<quintptr>(file.get());
+    stamp.size = file->size();
+    stamp.modifiedNanoseconds = changes;
+    stamp.settled = stampsSettled;
     return FileError::none();
 }
 
