@@ -13,6 +13,7 @@ namespace {
 constexpr int kStudentOffset = 16;
 constexpr int kLevelOffset = 18;
 constexpr int kSecondsOffset = 20;
+constexpr std::int32_t kNoBest = std::numeric_limits<std::int32_t>::max();
 
 int classOf(std::int32_t seconds, int lastClass) { return std::min<std::int32_t>(seconds / 10, lastClass); }
 
@@ -42,33 +43,47 @@ QStringList classLines(const ClassTable& classes, int level, Header header)
 }
 } // namespace
 
-DistributionTables countDistribution(const QByteArray& records)
+void DistributionCounter::start()
 {
-    DistributionTables tables;
-    // Each student's best time per level; students outside the roster's
-    // numbers have no place here.
-    constexpr std::int32_t kNoBest = std::numeric_limits<std::int32_t>::max();
-    std::vector<std::int32_t> best(static_cast<std::size_t>(kClassLevels) * kStudentSlots, kNoBest);
-    for (qsizetype offset = 0; offset + kRecordSize <= records.size(); offset += kRecordSize) {
-        const char* record = records.constData() + offset;
+    tables_ = {};
+    best_.assign(static_cast<std::size_t>(kClassLevels) * kStudentSlots, kNoBest);
+}
+
+void DistributionCounter::add(const char* records, qint64 length)
+{
+    for (qint64 offset = 0; offset + kRecordSize <= length; offset += kRecordSize) {
+        const char* record = records + offset;
         const int level = getLittleEndian<std::int16_t>(record + kLevelOffset);
         if (level <= 0 || level >= kTotalLevels)
             continue;
-        ++tables.LevelRunTotal[static_cast<std::size_t>(level)];
+        ++tables_.LevelRunTotal[static_cast<std::size_t>(level)];
         const std::int32_t seconds = getLittleEndian<std::int32_t>(record + kSecondsOffset);
         if (level >= kClassLevels || seconds < 0)
             continue;
-        ++tables.AllRunClasses[static_cast<std::size_t>(classOf(seconds, kLastAllRunClass))][static_cast<std::size_t>(level)];
+        ++tables_.AllRunClasses[static_cast<std::size_t>(classOf(seconds, kLastAllRunClass))][static_cast<std::size_t>(level)];
+        // Students outside the roster's numbers have no best here.
         const int student = getLittleEndian<std::int16_t>(record + kStudentOffset);
         if (student >= 0 && student < kStudentSlots) {
-            std::int32_t& time = best[static_cast<std::size_t>(level) * kStudentSlots + static_cast<std::size_t>(student)];
-            time = std::min(time, seconds);
+            std::int32_t& best = best_[static_cast<std::size_t>(level) * kStudentSlots + static_cast<std::size_t>(student)];
+            best = std::min(best, seconds);
         }
     }
-    for (std::size_t slot = 0; slot < best.size(); ++slot)
-        if (best[slot] != kNoBest)
-            ++tables.BestRunClasses[static_cast<std::size_t>(classOf(best[slot], kLastBestRunClass))][slot / kStudentSlots];
-    return tables;
+}
+
+const DistributionTables& DistributionCounter::finish()
+{
+    for (std::size_t slot = 0; slot < best_.size(); ++slot)
+        if (best_[slot] != kNoBest)
+            ++tables_.BestRunClasses[static_cast<std::size_t>(classOf(best_[slot], kLastBestRunClass))][slot / kStudentSlots];
+    return tables_;
+}
+
+DistributionTables countDistribution(const QByteArray& records)
+{
+    DistributionCounter counter;
+    counter.start();
+    counter.add(records.constData(), records.size());
+    return counter.finish();
 }
 
 QStringList allRunLines(const DistributionTables& tables, int level)
@@ -88,10 +103,12 @@ const DistributionTables& DistributionCache::refresh(AppContext& context)
     FileStamp now;
     const FileError error = context.files.stamp(resultsFilePath(context.state), now);
     if (!error && valid_ && counted_.settled && now.sameAs(counted_))
-        return tables_;
+        return *tables_;
     // Stamped before the reading: a change while reading shows at the next refresh.
-    tables_ = countDistribution(readAllResultBytes(context));
+    counter_.start();
+    forEachResultSlice(context, [&](const char* records, qint64 length) { counter_.add(records, length); });
+    tables_ = &counter_.finish();
     counted_ = now;
     valid_ = !error;
-    return tables_;
+    return *tables_;
 }

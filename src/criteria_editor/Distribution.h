@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <array>
+#include <vector>
 
 inline constexpr int kTimeClasses = 101;      // classes 0..100 of 10 seconds each
 inline constexpr int kClassLevels = 51;       // the class tables hold levels 0..50
@@ -20,9 +21,20 @@ struct DistributionTables {
     std::array<std::array<int, kClassLevels>, kTimeClasses> BestRunClasses{};
 };
 
-// The tables over every complete record of a results file (its bytes).
-// Runs of level 0 are skipped; runs of a level above 50, and negative
-// times, are left out of the class tables.
+// Counts the tables over the complete records of a results file, handed
+// in slices. Runs of level 0 are skipped; runs of a level above 50, and
+// negative times, are left out of the class tables.
+class DistributionCounter {
+public:
+    void start();
+    void add(const char* records, qint64 length);
+    const DistributionTables& finish(); // the best runs' classes from each student's best
+
+private:
+    DistributionTables tables_;
+    std::vector<std::int32_t> best_; // per level and student; kept from count to count
+};
+
 DistributionTables countDistribution(const QByteArray& records);
 
 // The lines of the two lists for a level: the header, then one line per class.
@@ -40,5 +52,6 @@ public:
 private:
     FileStamp counted_;
     bool valid_ = false;
-    DistributionTables tables_;
+    DistributionCounter counter_;
+    const DistributionTables* tables_ = nullptr;
 };

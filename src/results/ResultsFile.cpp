@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -192,9 +193,9 @@ qint64 readOrEnd(AppContext& context, const RecordFile& file, qint64 offset, cha
     return got;
 }
 
-// Hands each of the newest `count` complete records to `takeRecord`, in file order.
-template <typename TakeRecord>
-void readNewest(AppContext& context, qint64 count, TakeRecord takeRecord)
+// Hands each slice of the newest `count` complete records to `takeSlice`, in file order.
+template <typename TakeSlice>
+void readNewestSlices(AppContext& context, qint64 count, TakeSlice takeSlice)
 {
     const std::unique_ptr<RecordFile> file = OpenResultsFile(context);
     const qint64 records = sizeOrEnd(context, *file) / kRecordSize;
@@ -205,11 +206,19 @@ void readNewest(AppContext& context, qint64 count, TakeRecord takeRecord)
     for (qint64 start = first; start < records; start += kSliceRecords) {
         const qint64 length = std::min(kSliceRecords, records - start) * kRecordSize;
         const qint64 got = readOrEnd(context, *file, start * kRecordSize, slice.data(), length);
-        for (qint64 offset = 0; offset + kRecordSize <= got; offset += kRecordSize)
-            takeRecord(slice.data() + offset);
+        takeSlice(slice.data(), got / kRecordSize * kRecordSize);
         if (got < length)
             return; // another computer shortened the file meanwhile: its end ends the records
     }
+}
+// Hands each of the newest `count` complete records to `takeRecord`, in file order.
+template <typename TakeRecord>
+void readNewest(AppContext& context, qint64 count, TakeRecord takeRecord)
+{
+    readNewestSlices(context, count, [&](const char* records, qint64 length) {
+        for (qint64 offset = 0; offset < length; offset += kRecordSize)
+            takeRecord(records + offset);
+    });
 }
 } // namespace
 
@@ -245,6 +254,11 @@ ResultRecord readResultRecord(AppContext& context, qint64 number)
     RecordBytes bytes{}; // what lies beyond the end reads as zeros: a record of no one
     readOrEnd(context, *file, (number - 1) * kRecordSize, bytes.data(), kRecordSize);
     return decodeRecord(bytes.data());
+}
+
+void forEachResultSlice(AppContext& context, const std::function<void(const char* records, qint64 length)>& take)
+{
+    readNewestSlices(context, std::numeric_limits<qint64>::max(), take);
 }
 
 QByteArray readAllResultBytes(AppContext& context)

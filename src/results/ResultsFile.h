@@ -12,6 +12,7 @@
 #include "foundation/AppContext.h"
 #include "results/ResultRecord.h"
 
+#include <functional>
 #include <vector>
 
 // How many of the newest records a load takes in.
@@ -43,6 +44,10 @@ qint64 countResultRecords(AppContext& context);
 ResultRecord readResultRecord(AppContext& context, qint64 number);
 // Every complete record of the file, as its bytes stand.
 QByteArray readAllResultBytes(AppContext& context);
+// Hands every complete record of the file to `take` in file order, a slice
+// of whole records at a time, read into one small buffer (fresh memory for
+// a whole file of years of runs costs more than reading it).
+void forEachResultSlice(AppContext& context, const std::function<void(const char* records, qint64 length)>& take);
 
 // Corrections and deletes of single records. Each works under the lock of
 // the appends and first reads the record again: when it is no longer the
