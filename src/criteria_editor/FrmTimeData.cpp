@@ -21,7 +21,7 @@ namespace {
 constexpr int kActivationRows = 16;
 constexpr int kVisibleRows = 33;
 constexpr int kRowHeight = 18;
-constexpr int kColumnWidth = 46;
+constexpr int kColumnWidth = 44;
 constexpr int kCaretPosition = 10;
 const QColor kChangedCell(255, 255, 0);
 
@@ -62,7 +62,10 @@ void FrmTimeData::buildGrid()
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->setSelectionMode(QAbstractItemView::NoSelection);
     MSFlexGrid1->setFocusPolicy(Qt::NoFocus);
-    MSFlexGrid1->setFont(QFont(u"IPAGothic"_s, 9));
+    MSFlexGrid1->setFont(QFont(u"IPAGothic"_s, 8));
+    // A title too wide for its cell is cut at the cell's edge, on one line.
+    MSFlexGrid1->setWordWrap(false);
+    MSFlexGrid1->setTextElideMode(Qt::ElideNone);
     MSFlexGrid1->setGeometry(16, 62, kGridColumns * kColumnWidth + 2 * MSFlexGrid1->frameWidth(), 100);
     connect(MSFlexGrid1, &QTableWidget::cellClicked, this, [this](int row, int column) { MSFlexGrid1_Click(row, column); });
 
@@ -81,23 +84,23 @@ void FrmTimeData::buildGrid()
 void FrmTimeData::buildDistributionPanel()
 {
     Picture3 = new QFrame(Picture1);
-    Picture3->setGeometry(640, 6, 376, 640);
+    Picture3->setGeometry(600, 6, 416, 640);
     Picture3->setFrameShape(QFrame::StyledPanel);
-    Label7 = makeLabel(u"現在までの成績度数分布"_s, Picture3, QRect(8, 4, 360, 26), 13);
-    Label9 = makeLabel(u"全成績"_s, Picture3, QRect(8, 32, 176, 22), 11);
-    Label10 = makeLabel(u"最高タイム"_s, Picture3, QRect(192, 32, 176, 22), 11);
+    Label7 = makeLabel(u"現在までの成績度数分布"_s, Picture3, QRect(8, 4, 400, 26), 13);
+    Label9 = makeLabel(u"全成績"_s, Picture3, QRect(8, 32, 196, 22), 11);
+    Label10 = makeLabel(u"最高タイム"_s, Picture3, QRect(212, 32, 196, 22), 11);
     for (QListWidget** list : {&List3, &List4}) {
         *list = new QListWidget(Picture3);
-        (*list)->setFont(QFont(u"IPAGothic"_s, 9)); // full-width stars two columns wide
+        (*list)->setFont(QFont(u"IPAGothic"_s, 8)); // full-width stars two columns wide
         (*list)->setFocusPolicy(Qt::NoFocus);
     }
-    List3->setGeometry(8, 56, 176, 540);
-    List4->setGeometry(192, 56, 176, 540);
+    List3->setGeometry(8, 56, 196, 540);
+    List4->setGeometry(212, 56, 196, 540);
     auto* options = new QButtonGroup(this);
     const char16_t* captions[] = {u"度数表示", u"度数非表示"};
     for (int index = 0; index < 2; ++index) {
         Option1[index] = new QRadioButton(QString::fromUtf16(captions[index]), Picture3);
-        Option1[index]->setGeometry(8 + 184 * index, 604, 170, 28);
+        Option1[index]->setGeometry(8 + 204 * index, 604, 190, 28);
         Option1[index]->setFocusPolicy(Qt::NoFocus);
         options->addButton(Option1[index]);
         connect(Option1[index], &QRadioButton::clicked, this, [this] {
@@ -113,7 +116,7 @@ void FrmTimeData::buildButtons()
     std::array<QPushButton*, 3> buttons{};
     for (int index = 0; index < 3; ++index) {
         buttons[index] = makeButton(QString::fromUtf16(captions[index]), Picture1);
-        buttons[index]->setGeometry(640 + 128 * index, 660, 120, 56);
+        buttons[index]->setGeometry(600 + 140 * index, 660, 132, 56);
         buttons[index]->setFocusPolicy(Qt::NoFocus); // the keys stay with the edit box
     }
     Command2 = buttons[0];
