@@ -174,6 +174,7 @@ void FrmTimeData::Command2_Click()
         context_.dialogs.showMessage(u"基準データを読めませんでした。\n%1\n%2"_s.arg(path, error), u"注意"_s);
         return;
     }
+    gridLoaded_ = true;
     const std::vector<QStringList> rows = criteriaGridRows(table);
     MSFlexGrid1->clearContents(); // the yellow marks go with the old cells
     MSFlexGrid1->setRowCount(static_cast<int>(rows.size()));
@@ -302,6 +303,11 @@ void FrmTimeData::MSFlexGrid1_Click(int row, int column)
 
 bool FrmTimeData::Command3_Click()
 {
+    if (!gridLoaded_) {
+        // A grid that never held the table would overwrite it with nothing.
+        context_.dialogs.showMessage(u"基準データを読めていないので記録できません。"_s, u"注意"_s);
+        return false;
+    }
     Picture6->show();
     Picture6->raise();
     context_.program.processPendingEvents();

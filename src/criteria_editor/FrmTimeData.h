@@ -76,5 +76,6 @@ private:
     void Command4_Click();
 
     AppContext& context_;
+    bool gridLoaded_ = false; // the grid holds the file's table
     DistributionCache distribution_;
 };

@@ -245,6 +245,19 @@ TEST_F(CriteriaEditor, CommasAndQuotesAreRefused)
     EXPECT_EQ(test.dialogs.messages.size(), 2);
 }
 
+TEST_F(CriteriaEditor, AnUnreadableTableIsToldAndNeverOverwritten)
+{
+    test.files.failures.insert(kCriteriaFile, {FileError::Kind::Other, u"Input/output error"_s, 5});
+    FrmTimeData& screen = open();
+    ASSERT_EQ(test.dialogs.messages.size(), 1);
+    EXPECT_TRUE(test.dialogs.messages[0].text.contains(u"Input/output error"_s));
+    test.files.failures.clear();
+    key(screen, Qt::Key_4);
+    screen.Command3->click();
+    EXPECT_EQ(test.dialogs.messages.size(), 2);
+    EXPECT_EQ(test.files.contents(kCriteriaFile), encodeLines(criteriaLines()));
+}
+
 // The real disk: the temporary file cannot be made (a folder stands in its
 // way), as when the disk is full or the program dies before the rename.
 TEST(CriteriaEditorOnDisk, ASaveThatCannotWriteLeavesTheOldTableAndTheEdits)
