@@ -262,15 +262,12 @@ TEST_F(CriteriaEditor, AnUnreadableTableIsToldAndNeverOverwritten)
 // way), as when the disk is full or the program dies before the rename.
 TEST(CriteriaEditorOnDisk, ASaveThatCannotWriteLeavesTheOldTableAndTheEdits)
 {
-    QTemporaryDir folder;
-    ResultsTest test;
-    test.state.ProgramDataFolder = folder.path() + u'/';
-    PosixFileSystem disk;
-    AppContext context{test.state,   test.clock,   test.clock,     test.random, disk,
-                       test.dialogs, test.program, test.navigator, test.sound, test.printing};
-    const QString path = folder.filePath(kCriteriaFileName);
+    DiskResultsTest test;
+    PosixFileSystem& disk = test.disk;
+    AppContext& context = test.onDisk;
+    const QString path = test.folder.filePath(kCriteriaFileName);
     ASSERT_FALSE(disk.replaceFile(path, encodeLines(criteriaLines())));
-    ASSERT_TRUE(QDir(folder.path()).mkdir(kCriteriaFileName + u".tmp"_s));
+    ASSERT_TRUE(QDir(test.folder.path()).mkdir(kCriteriaFileName + u".tmp"_s));
     int menuShows = 0;
     test.navigator.registerScreen(ScreenNames::FrmTimeData, [&] { return std::make_unique<FrmTimeData>(context); });
     test.navigator.registerScreen(ScreenNames::seisekitime1, [&] { return std::make_unique<RecordingScreen>(&menuShows); });
@@ -366,12 +363,8 @@ TEST_F(CriteriaEditor, TheListsShowTheCurrentRowsLevelAndFollowTheResultsFile)
 
 TEST(DistributionOnDisk, ARunAppendedOrCorrectedJustNowShowsAtTheNextKey)
 {
-    QTemporaryDir folder;
-    ResultsTest test;
-    test.state.ProgramDataFolder = folder.path() + u'/';
-    PosixFileSystem disk;
-    AppContext context{test.state,   test.clock,   test.clock,     test.random, disk,
-                       test.dialogs, test.program, test.navigator, test.sound, test.printing};
+    DiskResultsTest test;
+    AppContext& context = test.onDisk;
     DistributionCache cache;
     EXPECT_EQ(cache.refresh(context).LevelRunTotal[2], 0);
     appendRecord(context, run(1, 2, 35));

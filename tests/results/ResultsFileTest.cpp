@@ -253,12 +253,9 @@ TEST(ResultsFileOnDisk, ALoadEndsWhereTheFileEndsWhenItBecameShorterMeanwhile)
 // its last record, and leaves nothing in the temporary file.
 TEST(ResultsFileOnDisk, AnAppendWaitingDuringADeleteGoesIntoTheNewFile)
 {
-    QTemporaryDir folder;
-    ResultsTest test;
-    test.state.ProgramDataFolder = folder.path() + u'/';
-    PosixFileSystem disk;
-    AppContext context{test.state,   test.clock,   test.clock,     test.random, disk,
-                       test.dialogs, test.program, test.navigator, test.sound, test.printing};
+    DiskResultsTest test;
+    PosixFileSystem& disk = test.disk;
+    AppContext& context = test.onDisk;
     const std::vector<ResultRecord> records = {runRecord(test.today(), 1, 1, 10), runRecord(test.today(), 2, 1, 20),
                                                runRecord(test.today(), 3, 1, 30)};
     ASSERT_FALSE(disk.replaceFile(resultsFilePath(test.state), recordBytes(records)));
@@ -281,6 +278,6 @@ TEST(ResultsFileOnDisk, AnAppendWaitingDuringADeleteGoesIntoTheNewFile)
     QByteArray bytes;
     ASSERT_FALSE(disk.readFile(resultsFilePath(test.state), bytes));
     EXPECT_EQ(decodedRecords(bytes), (std::vector<ResultRecord>{records[0], records[2], runRecord(test.today(), 4, 1, 40)}));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{kResultsFileName});
+    EXPECT_EQ(QDir(test.folder.path()).entryList(QDir::Files), QStringList{kResultsFileName});
 }
 } // namespace

@@ -1,8 +1,11 @@
 #pragma once
 // Results files for tests: records written straight into a fake file.
 
+#include "platform/PosixFileSystem.h"
 #include "results/ResultRecord.h"
 #include "support/TestContext.h"
+
+#include <QTemporaryDir>
 
 #include <vector>
 
@@ -43,4 +46,12 @@ inline std::vector<ResultRecord> decodedRecords(const QByteArray& bytes)
 struct ResultsTest : TestContext {
     ResultsTest() { state.ProgramDataFolder = kTestDataFolder; state.ProgramTitle = QStringLiteral("ミナモドリル"); }
     QDate today() const { return clock.today(); }
+};
+
+// The same on the real disk: the program's data folder is a temporary folder.
+struct DiskResultsTest : ResultsTest {
+    QTemporaryDir folder;
+    PosixFileSystem disk;
+    AppContext onDisk{state, clock, clock, random, disk, dialogs, program, navigator, sound, printing};
+    DiskResultsTest() { state.ProgramDataFolder = folder.path() + u'/'; }
 };

@@ -238,22 +238,36 @@ TEST_F(StudentMenu, OnlyTeachersSeeTheDataButton)
     }
 }
 
-TEST_F(StudentMenu, ThePasswordPanelOpensTheDataScreenOnlyForTheExactPassword)
+// A teacher's menu with the password panel open, the two data screens
+// counting how often they were shown.
+class PasswordPanel : public StudentMenu {
+protected:
+    std::array<int, 2> dataScreens{};
+
+    seisekitime1& openPanel(const QString& password)
+    {
+        test.navigator.registerScreen(ScreenNames::FrmData,
+                                      [this] { return std::make_unique<RecordingScreen>(&dataScreens[0]); });
+        test.navigator.registerScreen(ScreenNames::FrmTimeData,
+                                      [this] { return std::make_unique<RecordingScreen>(&dataScreens[1]); });
+        test.state.TeacherPassword = password;
+        test.state.CurrentStudentName = u"山本先生"_s.leftJustified(20);
+        seisekitime1& menu = open();
+        menu.Command8->click();
+        return menu;
+    }
+};
+
+TEST_F(PasswordPanel, KeysAreThePasswordsAndStartNothing)
 {
-    int dataScreens = 0;
-    test.navigator.registerScreen(ScreenNames::FrmData, [&] { return std::make_unique<RecordingScreen>(&dataScreens); });
-    test.state.TeacherPassword = u"Minamo0"_s;
-    test.state.CurrentStudentName = u"山本先生"_s.leftJustified(20);
-    seisekitime1& menu = open();
-    EXPECT_TRUE(menu.Picture7->isHidden());
-    menu.Command8->click();
+    seisekitime1& menu = openPanel(u"Minamo0"_s);
     EXPECT_TRUE(menu.Picture7->isVisible());
     EXPECT_EQ(menu.Label28->text(), u"データ変更パスワード"_s);
     EXPECT_EQ(menu.Text3->echoMode(), QLineEdit::Password);
     EXPECT_EQ(menu.Command10[0]->text(), u"データ変更"_s);
+    EXPECT_EQ(menu.Command10[1]->text(), u"合格タイムデータ変更"_s);
     EXPECT_EQ(menu.Command12->text(), u"戻る"_s);
 
-    // The panel's keys are the password's; no start while it is open.
     QTest::keyClicks(menu.Text3, u"minamo0"_s);
     menu.Command4[1]->click();
     QTest::mouseClick(menu.Label3[2], Qt::LeftButton);
@@ -261,52 +275,41 @@ TEST_F(StudentMenu, ThePasswordPanelOpensTheDataScreenOnlyForTheExactPassword)
     EXPECT_EQ(nameLists, 0);
     EXPECT_EQ(menu.Text3->text(), u"minamo0"_s);
 
-    menu.Command10[0]->click(); // the case differs
-    ASSERT_EQ(test.dialogs.messages.size(), 1);
-    EXPECT_EQ(test.dialogs.messages[0].text, u"パスワードを入力して下さい"_s);
-    EXPECT_TRUE(menu.Picture7->isVisible());
-    EXPECT_EQ(dataScreens, 0);
-
     menu.Command12->click();
     EXPECT_TRUE(menu.Picture7->isHidden());
-    menu.Command8->click();
-    menu.Text3->setText(u"Minamo0"_s);
-    menu.Command10[0]->click();
-    EXPECT_EQ(dataScreens, 1);
-    EXPECT_EQ(test.navigator.frontScreen(), ScreenNames::FrmData);
-    EXPECT_FALSE(test.navigator.isLoaded(ScreenNames::seisekitime1));
+    QTest::keyClick(&menu, Qt::Key_1); // the menu's keys are back
+    EXPECT_EQ(drillStarts, 1);
 }
 
-TEST_F(StudentMenu, TheCriteriaButtonOpensTheCriteriaEditor)
+TEST_F(PasswordPanel, EachButtonOpensItsScreenOnlyForTheExactPassword)
 {
-    int editors = 0;
-    test.navigator.registerScreen(ScreenNames::FrmTimeData, [&] { return std::make_unique<RecordingScreen>(&editors); });
-    test.state.TeacherPassword = u"1234"_s;
-    test.state.CurrentStudentName = u"田中先生"_s.leftJustified(20);
-    seisekitime1& menu = open();
-    menu.Command8->click();
-    EXPECT_EQ(menu.Command10[1]->text(), u"合格タイムデータ変更"_s);
-    menu.Command10[1]->click();
-    EXPECT_EQ(editors, 0);
-    EXPECT_EQ(test.dialogs.messages.size(), 1);
-    menu.Text3->setText(u"1234"_s);
-    menu.Command10[1]->click();
-    EXPECT_EQ(editors, 1);
-    EXPECT_EQ(test.navigator.frontScreen(), ScreenNames::FrmTimeData);
-    EXPECT_FALSE(test.navigator.isLoaded(ScreenNames::seisekitime1));
+    const QString screens[] = {ScreenNames::FrmData, ScreenNames::FrmTimeData};
+    for (int index = 0; index < 2; ++index) {
+        SCOPED_TRACE(index);
+        test.dialogs = {};
+        seisekitime1& menu = openPanel(u"Minamo0"_s);
+        menu.Text3->setText(u"minamo0"_s); // the case differs
+        menu.Command10[index]->click();
+        ASSERT_EQ(test.dialogs.messages.size(), 1);
+        EXPECT_EQ(test.dialogs.messages[0].text, u"パスワードを入力して下さい"_s);
+        EXPECT_TRUE(menu.Picture7->isVisible());
+        EXPECT_EQ(dataScreens[index], 0);
+
+        menu.Text3->setText(u"Minamo0"_s);
+        menu.Command10[index]->click();
+        EXPECT_EQ(dataScreens[index], 1);
+        EXPECT_EQ(test.navigator.frontScreen(), screens[index]);
+        EXPECT_FALSE(test.navigator.isLoaded(ScreenNames::seisekitime1));
+        test.navigator.closeAll();
+    }
 }
 
-TEST_F(StudentMenu, AnEmptyPasswordOpensWithAnEmptyEntry)
+TEST_F(PasswordPanel, AnEmptyPasswordOpensWithAnEmptyEntry)
 {
-    int dataScreens = 0;
-    test.navigator.registerScreen(ScreenNames::FrmData, [&] { return std::make_unique<RecordingScreen>(&dataScreens); });
-    test.state.TeacherPassword.clear();
-    test.state.CurrentStudentName = u"★佐藤　恵"_s.leftJustified(20);
-    seisekitime1& menu = open();
-    menu.Command8->click();
+    seisekitime1& menu = openPanel(QString());
     menu.Command10[0]->click();
     EXPECT_TRUE(test.dialogs.messages.isEmpty());
-    EXPECT_EQ(dataScreens, 1);
+    EXPECT_EQ(dataScreens[0], 1);
 }
 
 TEST_F(StudentMenu, TheViewsFillTheListsTheirWay)

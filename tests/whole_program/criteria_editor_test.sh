@@ -15,30 +15,14 @@ program=$1 generator=$2 out=$3
 mkdir -p "$out"
 rm -f "$out"/*.png
 source "$(dirname "$0")/x_session.sh"
-
-school="$work/school"
-"$generator" "$school" --history 28 >/dev/null || fail "the school tree could not be generated"
-cp "$program" "$school/ミナモドリル/"
-data="$school/データ"
+source "$(dirname "$0")/teacher_session.sh"
 criteria="$data/ミナモドリル/タイム回数データ.txt"
-password=$(LC_ALL=C sed -n '6{s/["\r]//g;p;}' "$data/共通データ.txt")
 minimum=$(sed -n 2p "$criteria" | tr -d '\r' | cut -d, -f2)
 (( minimum > 0 )) || fail "level 1 has no MinimumTime: $minimum"
 lines_before=$(wc -l <"$criteria")
 
-click() { xdotool mousemove "$1" "$2" click 1; }
-
-"$school/ミナモドリル/ミナモドリル" >"$work/program.log" 2>&1 &
-app=$!; pids+=($app)
-names=$(wait_for_window '^elvanto$') || fail "name list: it did not appear"
-wait_until 200 cover_gone || fail "name list: still covered after 20 s"
-xdotool windowfocus --sync "$names" key End 1
-menu=$(wait_for_replacement '^elvanto$' "$names" 200) || fail "name list: End and \"1\" did not sign in"
-wait_until 200 cover_gone || fail "student menu: still covered after 20 s"
-
-click 960 94 # データ処理
-sleep 0.5
-xdotool type --delay 40 "$password"
+start_as_teacher
+type_password
 click 450 413 # 合格タイムデータ変更
 wait_for_window '^Form1$' >/dev/null || fail "the password and \"合格タイムデータ変更\" did not open the criteria editor"
 wait_until_gone '^elvanto$' 100 || fail "the student menu stayed loaded behind the criteria editor"

@@ -15,32 +15,14 @@ program=$1 generator=$2 out=$3
 mkdir -p "$out"
 rm -f "$out"/*.png
 source "$(dirname "$0")/x_session.sh"
-
-school="$work/school"
-"$generator" "$school" --history 28 >/dev/null || fail "the school tree could not be generated"
-cp "$program" "$school/ミナモドリル/"
-data="$school/データ"
+source "$(dirname "$0")/teacher_session.sh"
 results="$data/ミナモドリル/成績累積データ.dat"
-password=$(LC_ALL=C sed -n '6{s/["\r]//g;p;}' "$data/共通データ.txt")
-[ -n "$password" ] || fail "the demo school has no data-change password"
 cp "$results" "$work/before.dat"
 (( $(stat -c %s "$work/before.dat") >= 3 * 44 )) || fail "the demo school has fewer than three runs"
 
-click() { xdotool mousemove "$1" "$2" click 1; }
-double_click() { xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1; }
-
-"$school/ミナモドリル/ミナモドリル" >"$work/program.log" 2>&1 &
-app=$!; pids+=($app)
-names=$(wait_for_window '^elvanto$') || fail "name list: it did not appear"
-wait_until 200 cover_gone || fail "name list: still covered after 20 s"
-xdotool windowfocus --sync "$names" key End 1
-menu=$(wait_for_replacement '^elvanto$' "$names" 200) || fail "name list: End and \"1\" did not sign in"
-wait_until 200 cover_gone || fail "student menu: still covered after 20 s"
+start_as_teacher
 shot 1-teacher-menu
-
-click 960 94 # データ処理
-sleep 0.5
-xdotool type --delay 40 "x$password"
+type_password x
 click 450 369 # データ変更
 sleep 1
 shot 2-wrong-password
