@@ -190,6 +190,11 @@ void FrmTimeData::Command2_Click()
     RowSel = Row;
 }
 
+void FrmTimeData::placeCaret()
+{
+    Gridinputtext->setCursorPosition(std::min<int>(kCaretPosition, static_cast<int>(Gridinputtext->text().size())));
+}
+
 void FrmTimeData::PlaceEditBox()
 {
     const QRect cell = MSFlexGrid1->visualItemRect(MSFlexGrid1->item(Row, Col));
@@ -197,7 +202,7 @@ void FrmTimeData::PlaceEditBox()
     Gridinputtext->setGeometry(QRect(topLeft, cell.size()));
     Gridinputtext->raise();
     Gridinputtext->setFocus();
-    Gridinputtext->setCursorPosition(std::min<int>(kCaretPosition, static_cast<int>(Gridinputtext->text().size())));
+    placeCaret();
     Label3->setText(columnHelp(Col));
 }
 
@@ -222,7 +227,7 @@ void FrmTimeData::GridToText転送()
 {
     Gridinputtext->setText(cellText(Row, Col));
     context_.program.processPendingEvents();
-    Gridinputtext->setCursorPosition(std::min<int>(kCaretPosition, static_cast<int>(Gridinputtext->text().size())));
+    placeCaret();
 }
 
 void FrmTimeData::Command7_Click()
@@ -234,15 +239,14 @@ void FrmTimeData::Command7_Click()
     List4->addItems(bestRunLines(tables, Row));
 }
 
-bool FrmTimeData::moveTo(int row, int column)
+void FrmTimeData::moveTo(int row, int column)
 {
     if (row < 1 || row > CriteriaRowCount || column < 1 || column > kCriteriaColumns)
-        return false;
+        return;
     Row = RowSel = row;
     Col = column;
     GridToText転送();
     PlaceEditBox();
-    return true;
 }
 
 bool FrmTimeData::Gridinputtext_KeyDown(const QKeyEvent& key)

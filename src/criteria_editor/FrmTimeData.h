@@ -64,9 +64,10 @@ private:
     QString cellText(int row, int column) const;
     void setCellText(int row, int column, const QString& text);
     void PlaceEditBox();
+    void placeCaret(); // at position 10, or at the end of a shorter text
     void Command7_Click(); // the distribution refresh
-    // Moves the current cell; false at the grid's edge.
-    bool moveTo(int row, int column);
+    // Moves the current cell, unless that would leave the levels and their twelve values.
+    void moveTo(int row, int column);
     // The keys with an action of their own; true when the key is used up.
     bool Gridinputtext_KeyDown(const QKeyEvent& key);
     void MSFlexGrid1_Click(int row, int column);
