@@ -211,6 +211,7 @@ void readNewestSlices(AppContext& context, qint64 count, TakeSlice takeSlice)
             return; // another computer shortened the file meanwhile: its end ends the records
     }
 }
+
 // Hands each of the newest `count` complete records to `takeRecord`, in file order.
 template <typename TakeRecord>
 void readNewest(AppContext& context, qint64 count, TakeRecord takeRecord)
