@@ -225,6 +225,9 @@ qint64 numberOf(const QByteArray& bytes, const ResultRecord& record)
 TEST(MaintenanceWhileAppending, DeletesAndCorrectionsLoseNoAppendAndTouchNothingElse)
 {
     constexpr int kWriters = 4, kAppends = 500, kEarlier = 100, kTeacherWriter = 9, kEdits = 20;
+    // Computers that record runs one after another, yet leave the file free
+    // often enough for the teacher to get it before they are done.
+    const QString pauseMilliseconds = QStringLiteral("5");
     QTemporaryDir folder;
     std::vector<ResultRecord> earlier;
     for (int i = 0; i < kEarlier; ++i)
@@ -233,7 +236,8 @@ TEST(MaintenanceWhileAppending, DeletesAndCorrectionsLoseNoAppendAndTouchNothing
 
     std::vector<std::unique_ptr<QProcess>> writers;
     for (int writer = 1; writer <= kWriters; ++writer)
-        writers.push_back(startWorker({"append", folder.path(), QString::number(writer), QString::number(kAppends)}));
+        writers.push_back(startWorker(
+            {"append", folder.path(), QString::number(writer), QString::number(kAppends), pauseMilliseconds}));
     while (resultsFileBytes(folder).size() < (kEarlier + 40) * kRecordSize)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
 
