@@ -225,8 +225,9 @@ void FrmTimeData::TextToGrid転送()
 
 void FrmTimeData::GridToText転送()
 {
+    // No events run here: a key typed quickly after this one would be
+    // handled inside it and land before it ("25" typed, "52" written).
     Gridinputtext->setText(cellText(Row, Col));
-    context_.program.processPendingEvents();
     placeCaret();
 }
 

@@ -26,6 +26,7 @@ public:
     // The edit box's text into the current cell, marked yellow when it changed.
     void TextToGrid転送();
     // The current cell's text into the edit box, the caret at position 10.
+    // Called in the middle of every key press, so it lets no events run.
     void GridToText転送();
 
     QFrame* Picture1; // the working panel

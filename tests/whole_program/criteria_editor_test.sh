@@ -28,7 +28,8 @@ wait_for_window '^Form1$' >/dev/null || fail "the password and \"合格タイム
 wait_until_gone '^elvanto$' 100 || fail "the student menu stayed loaded behind the criteria editor"
 sleep 1
 shot 1-criteria-editor
-xdotool key space 2 5
+# Typed without a pause: each key is handled whole before the next one.
+xdotool key --delay 0 space 2 5
 sleep 0.5
 shot 2-target-typed
 click 806 687 # 更新記録
