@@ -53,8 +53,12 @@ FrmTimeData& editorOn(int records)
 }
 
 // Left and right in turn: each key moves the edit box, refreshes the lists
-// and puts the cell into the edit box.
-void pressKey(FrmTimeData& editor, int i) { QTest::keyClick(editor.Gridinputtext, i % 2 ? Qt::Key_Left : Qt::Key_Right); }
+// and puts the cell into the edit box; then the event loop paints the screen.
+void pressKey(FrmTimeData& editor, int i)
+{
+    QTest::keyClick(editor.Gridinputtext, i % 2 ? Qt::Key_Left : Qt::Key_Right);
+    QCoreApplication::processEvents();
+}
 
 void BM_KeyPress(benchmark::State& run)
 {
