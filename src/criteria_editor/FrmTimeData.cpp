@@ -26,6 +26,17 @@ constexpr int kCaretPosition = 10;
 const QColor kChangedCell(255, 255, 0);
 
 QString criteriaFilePath(const SharedState& state) { return state.ProgramDataFolder + kCriteriaFileName; }
+
+// Reads and parses the criteria file; an empty text when it could, else why not.
+QString readCriteriaFile(const FileSystem& files, const QString& path, CriteriaTable& table)
+{
+    QByteArray bytes;
+    if (const FileError error = files.readFile(path, bytes))
+        return error.text;
+    QString error;
+    parseCriteriaTable(bytes, table, error);
+    return error;
+}
 } // namespace
 
 FrmTimeData::FrmTimeData(AppContext& context) : context_(context)
@@ -162,14 +173,9 @@ void FrmTimeData::setCellText(int row, int column, const QString& text)
 
 void FrmTimeData::Command2_Click()
 {
-    QByteArray bytes;
     CriteriaTable table;
-    QString error;
     const QString path = criteriaFilePath(context_.state);
-    if (const FileError readError = context_.files.readFile(path, bytes))
-        error = readError.text;
-    else
-        parseCriteriaTable(bytes, table, error);
+    const QString error = readCriteriaFile(context_.files, path, table);
     if (!error.isEmpty()) {
         context_.dialogs.showMessage(u"基準データを読めませんでした。\n%1\n%2"_s.arg(path, error), u"注意"_s);
         return;
@@ -337,14 +343,10 @@ bool FrmTimeData::Command3_Click()
     Picture6->hide();
 
     // Runs started from now on use the new table.
-    QByteArray saved;
     CriteriaTable table;
-    QString error;
-    if (const FileError readError = context_.files.readFile(path, saved))
-        error = readError.text;
-    else if (parseCriteriaTable(saved, table, error))
+    if (const QString error = readCriteriaFile(context_.files, path, table); error.isEmpty())
         context_.state.Criteria = std::move(table);
-    if (!error.isEmpty())
+    else
         context_.dialogs.showMessage(u"基準データを読み直せませんでした。\n%1\n%2"_s.arg(path, error), u"注意"_s);
     return true;
 }

@@ -149,8 +149,7 @@ void FrmData::buildList()
     Combo1->addItems(studentChoices(roster));
     model_->reset(maintenanceList(readAllResultBytes(context_)), roster_, state);
     if (error)
-        context_.dialogs.showMessage(u"名簿を読めませんでした。\n%1\n%2"_s.arg(state.DataRoot + kRosterFileName, error.text),
-                                     u"名簿"_s);
+        context_.dialogs.showMessage(rosterUnreadableText(state.DataRoot, error), u"名簿"_s);
 }
 
 void FrmData::rebuildSelecting(qint64 number)

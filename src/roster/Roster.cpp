@@ -60,6 +60,11 @@ FileError readRosterFile(const FileSystem& files, const QString& dataRoot,
     return error;
 }
 
+QString rosterUnreadableText(const QString& dataRoot, const FileError& error)
+{
+    return QStringLiteral("名簿を読めませんでした。\n%1\n%2").arg(dataRoot + kRosterFileName, error.text);
+}
+
 int SchoolYearOn(const QDate& date, int schoolYearStartMonth)
 {
     return date.month() < schoolYearStartMonth ? date.year() - 1 : date.year();

@@ -33,6 +33,8 @@ std::vector<RosterEntry> parseRoster(const QString& text);
 // Reads the roster file of the data root.
 FileError readRosterFile(const FileSystem& files, const QString& dataRoot,
                          std::vector<RosterEntry>& entries);
+// What the teacher is told when it cannot be read (titled "名簿").
+QString rosterUnreadableText(const QString& dataRoot, const FileError& error);
 
 // The school year of a date: the calendar year, minus one before the month
 // in which the school year starts.

@@ -185,8 +185,7 @@ void namesel::名簿表示()
     RowTails = list.tails;
     List1->setCurrentRow(0);
     if (error)
-        context_.dialogs.showMessage(u"名簿を読めませんでした。\n%1\n%2"_s.arg(state.DataRoot + kRosterFileName, error.text),
-                                     u"名簿"_s);
+        context_.dialogs.showMessage(rosterUnreadableText(state.DataRoot, error), u"名簿"_s);
 }
 
 void namesel::Option1_Click(int index)
