@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const qint64 change = static_cast<std::int16_t>(data[0] | data[1] << 8);
     ChangingLengthResults files(bytes, std::max<qint64>(0, bytes.size() + change));
     AppContext context{state,        test.clock,   test.timers,    test.random,      files,
-                       test.dialogs, test.program, test.navigator, test.holdingSound, test.printing};
+                       test.dialogs, test.program, test.navigator, test.holdingSound, test.printing, test.hold};
     RecountTallies(context);
     ReadNewestRecords(context, 100);
     countResultRecords(context);

@@ -319,6 +319,27 @@ bool FrmTimeData::Command3_Click()
         context_.dialogs.showMessage(u"基準データを読めていないので記録できません。"_s, u"注意"_s);
         return false;
     }
+    const QString path = criteriaFilePath(context_.state);
+    if (const FileError error = writeGrid(path)) {
+        context_.dialogs.showMessage(u"基準データを記録できませんでした。変更は画面に残っています。\n%1\n%2"_s.arg(path, error.text),
+                                     u"注意"_s);
+        return false;
+    }
+
+    // Runs started from now on use the new table.
+    CriteriaTable table;
+    if (const QString error = readCriteriaFile(context_.files, path, table); error.isEmpty())
+        context_.state.Criteria = std::move(table);
+    else
+        context_.dialogs.showMessage(u"基準データを読み直せませんでした。\n%1\n%2"_s.arg(path, error), u"注意"_s);
+    return true;
+}
+
+FileError FrmTimeData::writeGrid(const QString& path)
+{
+    // The please-wait panel is painted while the file is written; no key or
+    // click acts on the grid meanwhile.
+    const ProgramHold::Scope still(context_.hold);
     Picture6->show();
     Picture6->raise();
     context_.program.processPendingEvents();
@@ -329,26 +350,14 @@ bool FrmTimeData::Command3_Click()
             cells << cellText(row, column);
         rows.push_back(cells);
     }
-    const QString path = criteriaFilePath(context_.state);
-    const QByteArray bytes = criteriaFileBytes(rows);
     // Written beside the table and renamed over it: a failure leaves the old table whole.
-    if (const FileError error = context_.files.replaceFile(path, bytes)) {
-        Picture6->hide();
-        context_.dialogs.showMessage(u"基準データを記録できませんでした。変更は画面に残っています。\n%1\n%2"_s.arg(path, error.text),
-                                     u"注意"_s);
-        return false;
+    const FileError error = context_.files.replaceFile(path, criteriaFileBytes(rows));
+    if (!error) {
+        CriteriaChanged = false;
+        context_.program.processPendingEvents();
     }
-    CriteriaChanged = false;
-    context_.program.processPendingEvents();
     Picture6->hide();
-
-    // Runs started from now on use the new table.
-    CriteriaTable table;
-    if (const QString error = readCriteriaFile(context_.files, path, table); error.isEmpty())
-        context_.state.Criteria = std::move(table);
-    else
-        context_.dialogs.showMessage(u"基準データを読み直せませんでした。\n%1\n%2"_s.arg(path, error), u"注意"_s);
-    return true;
+    return error;
 }
 
 void FrmTimeData::Command4_Click()

@@ -75,6 +75,8 @@ private:
     void Command2_Click();
     // Saves the grid; false (with the reason told) when the file could not be written.
     bool Command3_Click();
+    // Writes the grid's rows over the file behind the please-wait panel.
+    FileError writeGrid(const QString& path);
     void Command4_Click();
 
     AppContext& context_;

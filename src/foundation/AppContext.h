@@ -8,6 +8,7 @@
 #include "platform/FileSystem.h"
 #include "platform/Navigator.h"
 #include "platform/Printing.h"
+#include "platform/ProgramHold.h"
 #include "platform/ProgramControl.h"
 #include "platform/RandomSource.h"
 #include "platform/SoundPlayer.h"
@@ -24,4 +25,5 @@ struct AppContext {
     Navigator& navigator;
     SoundPlayer& sound;
     Printing& printing;
+    ProgramHold& hold; // holds the program still while a sound plays or another computer holds a file
 };

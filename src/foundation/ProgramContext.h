@@ -3,7 +3,7 @@
 // shared state. The program, the tools and the multi-process tests use it.
 
 #include "foundation/AppContext.h"
-#include "platform/PlaybackHold.h"
+#include "platform/ProgramHold.h"
 #include "platform/PosixFileSystem.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtPrinting.h"
@@ -23,7 +23,7 @@ public:
 
 private:
     SystemClock clock_;
-    PlaybackHold hold_;
+    ProgramHold hold_;
     QtTimerFactory qtTimers_;
     HoldingTimerFactory timers_{hold_, qtTimers_};
     StdRandomSource random_;
@@ -36,5 +36,5 @@ private:
     HoldingSoundPlayer sound_{hold_, qtSound_};
     QtPrinting printing_;
     std::unique_ptr<SharedState> state_ = std::make_unique<SharedState>();
-    AppContext context_{*state_, clock_, timers_, random_, files_, dialogs_, program_, navigator_, sound_, printing_};
+    AppContext context_{*state_, clock_, timers_, random_, files_, dialogs_, program_, navigator_, sound_, printing_, hold_};
 };

@@ -216,7 +216,7 @@ void FrmData::Combo1_Click()
 
 void FrmData::VScroll1_Change() { Text1[1]->setText(QString::number(VScroll1->value())); }
 
-void FrmData::afterRewrite(const RecordRewrite& outcome)
+void FrmData::afterRewrite(const RecordRewrite& outcome, qint64 number)
 {
     if (outcome.outcome == RecordRewrite::Outcome::Failed) {
         // The file is as it was; the panel keeps the teacher's entries for another try.
@@ -228,9 +228,11 @@ void FrmData::afterRewrite(const RecordRewrite& outcome)
     if (outcome.outcome == RecordRewrite::Outcome::RecordChanged)
         context_.dialogs.showMessage(u"このデータは他のコンピュータで変更されました。記録していません。一覧を読み直します。"_s,
                                      u"注意"_s);
-    rebuildSelecting(SelectedRecord);
+    rebuildSelecting(number);
 }
 
+// A write waits while another computer holds the file; the program holds
+// still meanwhile, and the write works on its own copies all the same.
 void FrmData::Command2_Click()
 {
     const std::optional<int> seconds = secondsOfEntry(Text1[1]->text());
@@ -245,22 +247,19 @@ void FrmData::Command2_Click()
     }
     recordBuffer_.Seconds = *seconds;
     recordBuffer_.StudentNo = static_cast<std::int16_t>(*student);
-    // While the file is held by another computer the wait lets events run:
-    // the panel stays shut to clicks until the write is done.
-    Picture3->setEnabled(false);
-    const RecordRewrite outcome = correctResultRecord(context_, SelectedRecord, shownRecord_, recordBuffer_);
-    Picture3->setEnabled(true);
-    afterRewrite(outcome);
+    const qint64 number = SelectedRecord;
+    const RecordBytes shown = shownRecord_;
+    const ResultRecord corrected = recordBuffer_;
+    afterRewrite(correctResultRecord(context_, number, shown, corrected), number);
 }
 
 void FrmData::Command3_Click()
 {
     if (!context_.dialogs.askOkCancel(u"本当に消去しますか"_s, u"注意"_s))
         return;
-    Picture3->setEnabled(false);
-    const RecordRewrite outcome = deleteResultRecord(context_, SelectedRecord, shownRecord_);
-    Picture3->setEnabled(true);
-    afterRewrite(outcome);
+    const qint64 number = SelectedRecord;
+    const RecordBytes shown = shownRecord_;
+    afterRewrite(deleteResultRecord(context_, number, shown), number);
 }
 
 void FrmData::Command4_Click()

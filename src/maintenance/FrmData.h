@@ -53,9 +53,10 @@ private:
     // The list rebuilt from the file, the row of `number` selected (else
     // the last row), the edit panel closed.
     void rebuildSelecting(qint64 number);
-    // Tells the teacher what kept a write from being done; the list is read
-    // again unless the write failed (then the file is unchanged).
-    void afterRewrite(const RecordRewrite& outcome);
+    // Tells the teacher what kept a write of record `number` from being
+    // done; the list is read again unless the write failed (then the file
+    // is unchanged).
+    void afterRewrite(const RecordRewrite& outcome, qint64 number);
     void showGrade(int studentNo);
 
     AppContext& context_;

@@ -11,6 +11,6 @@ class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
     // Returns once the sound has ended. Events run meanwhile; the context's
-    // player holds the program still around each play (PlaybackHold.h).
+    // player holds the program still around each play (ProgramHold.h).
     virtual SoundPlayResult playToEnd(const QString& wavPath) = 0;
 };

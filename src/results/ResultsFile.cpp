@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -17,20 +18,27 @@ constexpr int kMissingTries = 4;
 enum LoadStep { OpenStep = 1, SizeStep = 2, ReadStep = 3 };
 
 // Runs a file operation until it succeeds or fails for good: a file held
-// by another process is waited for without limit, a missing one for four tries.
+// by another process is waited for without limit, a missing one for four
+// tries. The program holds still from the first wait until the end.
 FileError untilDone(AppContext& context, const std::function<FileError()>& operation)
 {
+    std::optional<FileWait> waiting;
+    const auto wait = [&](double seconds) {
+        if (!waiting)
+            waiting.emplace(context.hold, context.clock, context.program);
+        waiting->wait(seconds);
+    };
     int missing = 0;
     for (;;) {
         const FileError error = operation();
         if (!error)
             return error;
         if (error.kind == FileError::Kind::HeldByOther) {
-            waitLettingEventsRun(context.clock, context.program, kHeldRetrySeconds);
+            wait(kHeldRetrySeconds);
             continue;
         }
         if (error.kind == FileError::Kind::NotFound && ++missing < kMissingTries) {
-            waitLettingEventsRun(context.clock, context.program, kMissingRetrySeconds);
+            wait(kMissingRetrySeconds);
             continue;
         }
         return error;

@@ -232,6 +232,36 @@ TEST_F(CriteriaEditor, SavingWritesEveryRowWithElevenCommasAndTheNextRunUsesIt)
     EXPECT_TRUE(test.dialogs.questions.isEmpty());
 }
 
+// The save lets the please-wait panel be painted; a key and a click that
+// come meanwhile act once the file is written.
+TEST_F(CriteriaEditor, AKeyAndAClickDuringTheSaveComeAfterIt)
+{
+    FrmTimeData& screen = open();
+    key(screen, Qt::Key_Space);
+    QTest::keyClicks(screen.Gridinputtext, u"33"_s);
+    bool came = false;
+    test.program.onProcessEvents = [&] {
+        if (!came && screen.Picture6->isVisible()) {
+            came = true;
+            key(screen, Qt::Key_9);
+            QTest::mouseClick(screen.Command4, Qt::LeftButton);
+        }
+        test.letEventsRun(10);
+    };
+    screen.Command3->click();
+    ASSERT_TRUE(came);
+    QStringList expected = criteriaLines();
+    expected[1] = u"33,120,100,5,1.5,10,500,7,3,,,"_s;
+    EXPECT_EQ(test.files.contents(kCriteriaFile), encodeLines(expected));
+    EXPECT_EQ(menuShows, 0);
+
+    test.dialogs.answers = {false};
+    test.returnToEventLoop();
+    EXPECT_EQ(test.dialogs.questions.size(), 1); // the 9 came after the save: leaving asks
+    EXPECT_EQ(menuShows, 1);
+    EXPECT_EQ(test.files.contents(kCriteriaFile), encodeLines(expected));
+}
+
 TEST_F(CriteriaEditor, CommasAndQuotesAreRefused)
 {
     FrmTimeData& screen = open();

@@ -238,6 +238,49 @@ TEST_F(DrillRun, AKeyThatComesWhileTheLastAnswerIsRecordedIsIgnored)
     EXPECT_EQ(records().size(), 1u);
 }
 
+// Counts the keys and clicks that reach a widget.
+class InputCounter final : public QObject {
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)
+            ++count;
+        return false;
+    }
+};
+
+TEST_F(DrillRun, WhileAnotherComputerHoldsTheFileTheRunWaitsAndKeysAndClicksComeAfterIt)
+{
+    start(1);
+    answerCorrectly(19);
+    test.clock.advance(2500);
+    InputCounter reachedTheDrill;
+    drill->installEventFilter(&reachedTheDrill);
+    test.files.lockHeldByOtherTries = 3;
+    int beforeTheWait = -1, atTheEndOfTheWait = -1;
+    test.program.onWait = [&](int milliseconds) {
+        if (beforeTheWait < 0) {
+            beforeTheWait = reachedTheDrill.count;
+            QTest::keyClick(drill, Qt::Key_5);
+            QTest::mouseClick(drill, Qt::LeftButton);
+        }
+        test.letEventsRun(milliseconds);
+        if (test.files.lockHeldByOtherTries == 0 && atTheEndOfTheWait < 0)
+            atTheEndOfTheWait = reachedTheDrill.count;
+    };
+    const qint64 answeredAt = test.clock.elapsedMilliseconds();
+    answerCorrectly();
+    EXPECT_EQ(atTheEndOfTheWait, beforeTheWait);
+    EXPECT_EQ(reachedTheDrill.count, beforeTheWait + 2); // after the wait
+    EXPECT_GE(test.clock.elapsedMilliseconds() - answeredAt, 3000);
+    ASSERT_EQ(records().size(), 1u);
+    EXPECT_EQ(records()[0].Seconds, 2); // the time of the last answer, not of the wait
+    EXPECT_EQ(completionActivations, 1);
+}
+
 TEST_F(DrillRun, WrongAnswerShowsTheCorrectionUntilPlusIsPressedTwiceInARow)
 {
     start(1);

@@ -118,7 +118,7 @@ protected:
     TestContext test; // navigator, dialogs and state
     RealStartProgramControl program{path(QStringLiteral("school/ミナモドリル"))};
     AppContext context{test.state,  test.clock, test.clock,     test.random, test.files,
-                       test.dialogs, program,    test.navigator, test.sound, test.printing};
+                       test.dialogs, program,    test.navigator, test.sound, test.printing, test.hold};
 };
 
 TEST_F(HandBack, StartsTheMenuProgramOfEachLayoutAndEnds)

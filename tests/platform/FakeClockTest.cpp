@@ -123,16 +123,33 @@ TEST(QtTimers, IntervalZeroNeverFiresAndEnabledTimerRepeats)
 #include "platform/Waiting.h"
 #include "platform/fakes/FakePlatform.h"
 
+#include <QLineEdit>
+
 namespace {
-TEST(Waiting, LetsEventsRunForTheWholeWaitAlsoAcrossMidnight)
+// A key typed while another computer holds a file reaches the screen only
+// once the wait is over.
+TEST(FileWait, LetsEventsRunForTheWholeWaitAlsoAcrossMidnightAndHoldsTheKeys)
 {
     for (const QTime start : {QTime(10, 0), QTime(23, 59, 59, 500)}) {
         FakeClock clock(QDateTime(QDate(2026, 12, 9), start));
         FakeProgramControl program;
-        program.onWait = [&](int milliseconds) { clock.advance(milliseconds); };
-        waitLettingEventsRun(clock, program, 5);
+        ProgramHold hold;
+        QLineEdit typing;
+        program.onWait = [&](int milliseconds) {
+            if (clock.elapsedMilliseconds() == 1000)
+                QTest::keyClick(&typing, 'a');
+            QCoreApplication::sendPostedEvents(&hold);
+            clock.advance(milliseconds);
+        };
+        {
+            FileWait wait(hold, clock, program);
+            wait.wait(5);
+            EXPECT_EQ(typing.text(), QString());
+        }
         EXPECT_GE(clock.elapsedMilliseconds(), 5000);
         EXPECT_LT(clock.elapsedMilliseconds(), 5100);
+        QCoreApplication::sendPostedEvents(&hold);
+        EXPECT_EQ(typing.text(), QStringLiteral("a"));
     }
 }
 } // namespace

@@ -238,7 +238,7 @@ TEST(ResultsFileOnDisk, ALoadEndsWhereTheFileEndsWhenItBecameShorterMeanwhile)
 
         ShrinkingResultsFile files(c.bytesLeft);
         AppContext context{test.state,   test.clock,   test.clock,     test.random, files,
-                           test.dialogs, test.program, test.navigator, test.sound, test.printing};
+                           test.dialogs, test.program, test.navigator, test.sound, test.printing, test.hold};
         LoadResults(context);
         ASSERT_EQ(test.state.LoadedResults.size(), static_cast<size_t>(c.loaded)) << c.bytesLeft << " bytes left";
         if (c.loaded > 0) {

@@ -52,6 +52,6 @@ struct ResultsTest : TestContext {
 struct DiskResultsTest : ResultsTest {
     QTemporaryDir folder;
     PosixFileSystem disk;
-    AppContext onDisk{state, clock, clock, random, disk, dialogs, program, navigator, sound, printing};
+    AppContext onDisk{state, clock, clock, random, disk, dialogs, program, navigator, sound, printing, hold};
     DiskResultsTest() { state.ProgramDataFolder = folder.path() + u'/'; }
 };

@@ -1,7 +1,7 @@
 // The sound player against a real sound server. null_sink_test.sh starts a
 // PulseAudio server with a null sink named "null" and runs this program; the
 // sink's monitor lets the tests hear what was played.
-#include "platform/PlaybackHold.h"
+#include "platform/ProgramHold.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtSoundPlayer.h"
 
@@ -117,7 +117,7 @@ TEST(HeldWhilePlaying, TheKeyThenTheTimerOnceComeRightAfterTheSound)
     constexpr int kLength = 800;
     QTemporaryDir folder;
     const QString path = writeToneFile(folder, kLength);
-    PlaybackHold hold;
+    ProgramHold hold;
     QtTimerFactory qtTimers;
     HoldingTimerFactory timers(hold, qtTimers);
     QtSoundPlayer qtPlayer;

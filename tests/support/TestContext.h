@@ -7,7 +7,7 @@
 #include "platform/fakes/FakePlatform.h"
 #include "platform/fakes/FakePrinting.h"
 #include "platform/fakes/FakeSoundPlayer.h"
-#include "platform/PlaybackHold.h"
+#include "platform/ProgramHold.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +17,7 @@
 struct TestContext {
     // The clock and the hold outlive the screens (and their timers) in the navigator.
     FakeClock clock;
-    PlaybackHold hold;
+    ProgramHold hold;
     HoldingTimerFactory timers{hold, clock};
     FakeRandomSource random;
     FakeFileSystem files;
@@ -29,7 +29,7 @@ struct TestContext {
     Navigator navigator;
     std::unique_ptr<SharedState> statePointer = std::make_unique<SharedState>();
     SharedState& state = *statePointer;
-    AppContext context{state, clock, timers, random, files, dialogs, program, navigator, holdingSound, printing};
+    AppContext context{state, clock, timers, random, files, dialogs, program, navigator, holdingSound, printing, hold};
 
     // Letting events run takes 10 ms of virtual time; a wait takes its time.
     TestContext()

@@ -1,4 +1,4 @@
-#include "platform/PlaybackHold.h"
+#include "platform/ProgramHold.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -24,7 +24,7 @@ bool isKeyOrClick(QEvent::Type type)
 // A timer whose firing goes through the hold.
 class HeldTimer final : public Timer {
 public:
-    HeldTimer(PlaybackHold& hold, std::unique_ptr<Timer> timer) : timer_(std::move(timer))
+    HeldTimer(ProgramHold& hold, std::unique_ptr<Timer> timer) : timer_(std::move(timer))
     {
         timer_->setHandler([&hold, firing = firing_] { hold.timerDue(firing); });
     }
@@ -48,43 +48,33 @@ private:
     // Switched off or counting afresh: what fell due before is forgotten.
     void restarted() { firing_->pending = false; }
 
-    std::shared_ptr<PlaybackHold::TimerFiring> firing_ = std::make_shared<PlaybackHold::TimerFiring>();
+    std::shared_ptr<ProgramHold::TimerFiring> firing_ = std::make_shared<ProgramHold::TimerFiring>();
     std::unique_ptr<Timer> timer_;
 };
 
-class PlayScope {
-public:
-    explicit PlayScope(PlaybackHold& hold) : hold_(hold) { hold_.beginPlay(); }
-    ~PlayScope() { hold_.endPlay(); }
-    PlayScope(const PlayScope&) = delete;
-    PlayScope& operator=(const PlayScope&) = delete;
-
-private:
-    PlaybackHold& hold_;
-};
 } // namespace
 
-PlaybackHold::PlaybackHold()
+ProgramHold::ProgramHold()
 {
     if (QCoreApplication* application = QCoreApplication::instance())
         application->installEventFilter(this);
 }
 
-PlaybackHold::~PlaybackHold()
+ProgramHold::~ProgramHold()
 {
     if (QCoreApplication* application = QCoreApplication::instance())
         application->removeEventFilter(this);
 }
 
-void PlaybackHold::beginPlay() { ++playing_; }
+void ProgramHold::begin() { ++holds_; }
 
-void PlaybackHold::endPlay()
+void ProgramHold::end()
 {
-    if (--playing_ == 0 && (!heldInput_.empty() || !heldTimers_.empty()))
+    if (--holds_ == 0 && (!heldInput_.empty() || !heldTimers_.empty()))
         catchUpSoon();
 }
 
-void PlaybackHold::timerDue(const std::shared_ptr<TimerFiring>& firing)
+void ProgramHold::timerDue(const std::shared_ptr<TimerFiring>& firing)
 {
     if (holding()) {
         if (!firing->pending) {
@@ -96,7 +86,7 @@ void PlaybackHold::timerDue(const std::shared_ptr<TimerFiring>& firing)
     fire(firing);
 }
 
-void PlaybackHold::fire(const std::shared_ptr<TimerFiring>& firing)
+void ProgramHold::fire(const std::shared_ptr<TimerFiring>& firing)
 {
     const std::shared_ptr<TimerFiring> keep = firing; // the handler may destroy its timer
     keep->pending = false;
@@ -107,7 +97,7 @@ void PlaybackHold::fire(const std::shared_ptr<TimerFiring>& firing)
     keep->running = false;
 }
 
-bool PlaybackHold::eventFilter(QObject* receiver, QEvent* event)
+bool ProgramHold::eventFilter(QObject* receiver, QEvent* event)
 {
     if (!holding() || !isKeyOrClick(event->type()))
         return false;
@@ -116,8 +106,8 @@ bool PlaybackHold::eventFilter(QObject* receiver, QEvent* event)
 }
 
 // Posted, so that it runs once control is back in an event loop: after the
-// handler that played the sound, or where it lets pending events run.
-void PlaybackHold::catchUpSoon()
+// handler that took the hold, or where it lets pending events run.
+void ProgramHold::catchUpSoon()
 {
     if (catchUpPosted_)
         return;
@@ -125,10 +115,10 @@ void PlaybackHold::catchUpSoon()
     QMetaObject::invokeMethod(this, [this] { catchUp(); }, Qt::QueuedConnection);
 }
 
-void PlaybackHold::catchUp()
+void ProgramHold::catchUp()
 {
     catchUpPosted_ = false;
-    // A play that starts meanwhile holds the rest; its end posts again.
+    // A hold that starts meanwhile holds the rest; its end posts again.
     while (!holding() && !heldInput_.empty()) {
         HeldInput held = std::move(heldInput_.front());
         heldInput_.pop_front();
@@ -150,6 +140,6 @@ std::unique_ptr<Timer> HoldingTimerFactory::createTimer()
 
 SoundPlayResult HoldingSoundPlayer::playToEnd(const QString& wavPath)
 {
-    const PlayScope play(hold_);
+    const ProgramHold::Scope play(hold_);
     return player_.playToEnd(wavPath);
 }
