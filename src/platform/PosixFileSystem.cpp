@@ -44,6 +44,19 @@ FileError writeAll(int fd, qint64 offset, const char* data, qint64 length)
     return FileError::none();
 }
 
+// The school's computers may write the shared files as different users:
+// the new file keeps the permissions of the one it replaces, and its group
+// where the system lets this user give it.
+FileError takeModeAndGroupOf(const QByteArray& path, int fd)
+{
+    struct stat replaced {};
+    if (::stat(path.constData(), &replaced) != 0)
+        return FileError::none(); // nothing to replace yet
+    if (::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid) != 0 && errno != EPERM)
+        return lastError();
+    return ::fchmod(fd, replaced.st_mode & 07777) == 0 ? FileError::none() : lastError();
+}
+
 // Writes the temporary file, flushes it and renames it over `path`; a
 // failure leaves `path` as it was and removes the temporary file.
 FileError replaceThroughTemporary(const QString& path, const QString& temporaryPath, const QByteArray& bytes)
@@ -53,7 +66,9 @@ FileError replaceThroughTemporary(const QString& path, const QString& temporaryP
     const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return lastError();
-    FileError error = writeAll(fd, 0, bytes.constData(), bytes.size());
+    FileError error = takeModeAndGroupOf(target, fd);
+    if (!error)
+        error = writeAll(fd, 0, bytes.constData(), bytes.size());
     if (!error && ::fsync(fd) != 0)
         error = lastError();
     ::close(fd);

@@ -1,9 +1,14 @@
 #include "platform/PosixFileSystem.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 class PosixFiles : public ::testing::Test {
@@ -29,6 +34,37 @@ TEST_F(PosixFiles, ReplaceWritesTheWholeFileAndLeavesNoTemporary)
     ASSERT_FALSE(files.readFile(path("基準.txt"), bytes));
     EXPECT_EQ(bytes, "new contents");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"基準.txt"});
+}
+
+// Another computer of the school, writing as another user of the same
+// group, must still be able to append after a rewrite.
+TEST_F(PosixFiles, AReplacedFileKeepsTheModeAndGroupOfTheOldOne)
+{
+    constexpr gid_t kSchoolGroup = 4242;
+    const bool mayGiveGroups = ::geteuid() == 0;
+    const auto replaceByPath = [this](const QString& name) { return files.replaceFile(path(name), "new"); };
+    const auto replaceLocked = [this](const QString& name) {
+        std::unique_ptr<RecordFile> file;
+        if (const FileError error = files.openRecordFile(path(name), file))
+            return error;
+        return file->replaceContents(path(name + ".tmp"), "new");
+    };
+    for (const auto& [name, replace] :
+         {std::pair<QString, std::function<FileError(const QString&)>>{"基準.txt", replaceByPath}, {"成績.dat", replaceLocked}}) {
+        SCOPED_TRACE(name.toStdString());
+        ASSERT_FALSE(files.replaceFile(path(name), "old"));
+        const QByteArray native = path(name).toUtf8();
+        ASSERT_EQ(::chmod(native.constData(), 0666), 0);
+        if (mayGiveGroups)
+            ASSERT_EQ(::chown(native.constData(), static_cast<uid_t>(-1), kSchoolGroup), 0);
+        ASSERT_FALSE(replace(name));
+        struct stat info {};
+        ASSERT_EQ(::stat(native.constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0666u);
+        if (mayGiveGroups)
+            EXPECT_EQ(info.st_gid, kSchoolGroup);
+        EXPECT_EQ(info.st_size, 3);
+    }
 }
 
 TEST_F(PosixFiles, ReplaceIntoMissingFolderFails)
