@@ -42,14 +42,42 @@ QString columnHelp(int column)
     return column >= 0 && column < help.size() ? help[column] : QString();
 }
 
-QByteArray criteriaFileBytes(const std::vector<QStringList>& rows)
+CriteriaFileRest criteriaFileRest(const QByteArray& bytes)
+{
+    CriteriaFileRest rest;
+    const QList<QStringList> lines = parseItemLines(decodeCp932(bytes));
+    for (qsizetype line = 0; line < lines.size(); ++line) {
+        if (line < kLevelSlots)
+            rest.valuesAfterGrid.push_back(lines[line].mid(kCriteriaColumns));
+        else
+            rest.linesAfterGrid << lines[line];
+    }
+    return rest;
+}
+
+namespace {
+// A value that holds a comma goes back in the quotes it was read in.
+QString fileLine(const QStringList& values)
+{
+    QStringList items;
+    for (const QString& value : values)
+        items << (value.contains(u',') ? u'"' + value + u'"' : value);
+    return items.join(u',');
+}
+} // namespace
+
+QByteArray criteriaFileBytes(const std::vector<QStringList>& rows, const CriteriaFileRest& rest)
 {
     QStringList lines;
-    for (const QStringList& row : rows) {
-        QStringList values = row.mid(1, kCriteriaColumns);
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        QStringList values = rows[row].mid(1, kCriteriaColumns);
         while (values.size() < kCriteriaColumns)
             values << QString();
-        lines << values.join(u',');
+        if (row < rest.valuesAfterGrid.size())
+            values << rest.valuesAfterGrid[row];
+        lines << fileLine(values);
     }
+    for (const QStringList& line : rest.linesAfterGrid)
+        lines << fileLine(line);
     return encodeLines(lines);
 }

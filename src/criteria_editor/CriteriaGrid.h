@@ -21,9 +21,19 @@ QString plainCellText(const QString& value);
 // The explanation of a column, its lines separated by "\n".
 QString columnHelp(int column);
 
-// The criteria file of the grid's rows: columns 1..12 of each row joined by
-// ",", each line ended by CR LF, in code page 932.
-QByteArray criteriaFileBytes(const std::vector<QStringList>& rows);
+// What a criteria file holds beyond the grid: the values after the twelfth
+// of each line and the lines after the 36th. No rule reads them, but a
+// save must not lose them.
+struct CriteriaFileRest {
+    std::vector<QStringList> valuesAfterGrid; // by line, the title line first
+    QList<QStringList> linesAfterGrid;
+};
+CriteriaFileRest criteriaFileRest(const QByteArray& bytes);
+
+// The criteria file of the grid's rows: columns 1..12 of each row, then
+// the rest of its line, joined by ","; then the lines after the grid. Each
+// line ended by CR LF, in code page 932.
+QByteArray criteriaFileBytes(const std::vector<QStringList>& rows, const CriteriaFileRest& rest);
 
 // A cell text that would break the file's fields apart.
 inline bool breaksFields(const QString& text) { return text.contains(u',') || text.contains(u'"'); }

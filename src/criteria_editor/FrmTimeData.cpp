@@ -1,6 +1,5 @@
 #include "criteria_editor/FrmTimeData.h"
 
-#include "criteria_editor/CriteriaGrid.h"
 #include "foundation/Buttons.h"
 #include "foundation/Controls.h"
 #include "foundation/ScreenLayout.h"
@@ -28,13 +27,14 @@ const QColor kChangedCell(255, 255, 0);
 QString criteriaFilePath(const SharedState& state) { return state.ProgramDataFolder + kCriteriaFileName; }
 
 // Reads and parses the criteria file; an empty text when it could, else why not.
-QString readCriteriaFile(const FileSystem& files, const QString& path, CriteriaTable& table)
+QString readCriteriaFile(const FileSystem& files, const QString& path, CriteriaTable& table, CriteriaFileRest& rest)
 {
     QByteArray bytes;
     if (const FileError error = files.readFile(path, bytes))
         return error.text;
     QString error;
-    parseCriteriaTable(bytes, table, error);
+    if (parseCriteriaTable(bytes, table, error))
+        rest = criteriaFileRest(bytes);
     return error;
 }
 } // namespace
@@ -175,7 +175,7 @@ void FrmTimeData::Command2_Click()
 {
     CriteriaTable table;
     const QString path = criteriaFilePath(context_.state);
-    const QString error = readCriteriaFile(context_.files, path, table);
+    const QString error = readCriteriaFile(context_.files, path, table, fileRest_);
     if (!error.isEmpty()) {
         context_.dialogs.showMessage(u"基準データを読めませんでした。\n%1\n%2"_s.arg(path, error), u"注意"_s);
         return;
@@ -328,7 +328,7 @@ bool FrmTimeData::Command3_Click()
 
     // Runs started from now on use the new table.
     CriteriaTable table;
-    if (const QString error = readCriteriaFile(context_.files, path, table); error.isEmpty())
+    if (const QString error = readCriteriaFile(context_.files, path, table, fileRest_); error.isEmpty())
         context_.state.Criteria = std::move(table);
     else
         context_.dialogs.showMessage(u"基準データを読み直せませんでした。\n%1\n%2"_s.arg(path, error), u"注意"_s);
@@ -351,7 +351,7 @@ FileError FrmTimeData::writeGrid(const QString& path)
         rows.push_back(cells);
     }
     // Written beside the table and renamed over it: a failure leaves the old table whole.
-    const FileError error = context_.files.replaceFile(path, criteriaFileBytes(rows));
+    const FileError error = context_.files.replaceFile(path, criteriaFileBytes(rows, fileRest_));
     if (!error) {
         CriteriaChanged = false;
         context_.program.processPendingEvents();

@@ -1,4 +1,5 @@
 #pragma once
+#include "criteria_editor/CriteriaGrid.h"
 #include "criteria_editor/Distribution.h"
 #include "foundation/AppContext.h"
 #include "platform/Screen.h"
@@ -81,5 +82,6 @@ private:
 
     AppContext& context_;
     bool gridLoaded_ = false; // the grid holds the file's table
+    CriteriaFileRest fileRest_; // what the file holds beyond the grid
     DistributionCache distribution_;
 };

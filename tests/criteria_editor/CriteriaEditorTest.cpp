@@ -232,6 +232,25 @@ TEST_F(CriteriaEditor, SavingWritesEveryRowWithElevenCommasAndTheNextRunUsesIt)
     EXPECT_TRUE(test.dialogs.questions.isEmpty());
 }
 
+// The grid shows 35 levels of twelve values; a save keeps what it does not show.
+TEST_F(CriteriaEditor, SavingKeepsTheValuesAndLinesBeyondTheGrid)
+{
+    QStringList lines{kTitleLine + u",備考"_s};
+    for (int level = 1; level <= 35; ++level)
+        lines << u"%1,120,100,5,1,0,0,7,1,,,"_s.arg(40 + level);
+    lines[2] += u",13番目,\"14,番目\""_s;
+    lines << u"99,99,99,99,99,99,99,99,99,,,"_s << u"37行目"_s;
+    test.files.put(kCriteriaFile, encodeLines(lines));
+    FrmTimeData& screen = open();
+    ASSERT_EQ(screen.CriteriaRowCount, 35);
+    key(screen, Qt::Key_Space);
+    QTest::keyClicks(screen.Gridinputtext, u"33"_s);
+    screen.Command3->click();
+    QStringList expected = lines;
+    expected[1] = u"33,120,100,5,1,0,0,7,1,,,"_s;
+    EXPECT_EQ(decodeCp932(test.files.contents(kCriteriaFile)).split(u"\r\n"_s, Qt::SkipEmptyParts), expected);
+}
+
 // The save lets the please-wait panel be painted; a key and a click that
 // come meanwhile act once the file is written.
 TEST_F(CriteriaEditor, AKeyAndAClickDuringTheSaveComeAfterIt)
