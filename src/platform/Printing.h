@@ -8,8 +8,8 @@
 
 class QPainter;
 
-// Pages drawn by a painter whose device is one A4 portrait page, the whole
-// sheet, in the device's own dots.
+// Pages drawn by a painter whose device is what can be printed of one A4
+// portrait sheet (the sheet less its margins), in the device's own dots.
 struct PrintDocument {
     QString title; // the print job's name
     int pageCount = 0;

@@ -9,20 +9,25 @@
 
 #include <cups/cups.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
-// Printed pages are laid out in dots of this resolution, the whole sheet.
+// Printed pages are laid out in dots of this resolution.
 constexpr int kDotsPerInch = 600;
+// Most printers cannot print the outer 3 to 5 mm of a sheet: pages keep at
+// least this far from every edge, further where the printer needs it.
+constexpr double kLeastMarginMm = 6;
+constexpr const char* kA4Media = "iso_a4_210x297mm";
 
-// The document as a PDF of A4 portrait sheets without margins; false when
-// the output device cannot be written.
-bool renderPdf(const PrintDocument& document, QPdfWriter& writer)
+// The document as a PDF of A4 portrait sheets, drawn inside the margins
+// (in millimetres); false when the output device cannot be written.
+bool renderPdf(const PrintDocument& document, QPdfWriter& writer, const QMarginsF& margins)
 {
     writer.setResolution(kDotsPerInch);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageOrientation(QPageLayout::Portrait);
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setPageMargins(margins, QPageLayout::Millimeter);
     writer.setTitle(document.title);
     writer.setCreator(QStringLiteral("ミナモドリル"));
     QPainter painter;
@@ -45,6 +50,24 @@ using Destination = std::unique_ptr<cups_dest_t, FreeDestination>;
 Destination defaultDestination() { return Destination(cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr)); }
 
 QString lastCupsError() { return QString::fromUtf8(cupsLastErrorString()); }
+
+QMarginsF leastMargins() { return {kLeastMarginMm, kLeastMarginMm, kLeastMarginMm, kLeastMarginMm}; }
+
+// The margins of an A4 sheet on the destination: what its printer cannot
+// print, at least the least margins.
+QMarginsF printerMargins(cups_dest_t* destination)
+{
+    QMarginsF margins = leastMargins();
+    cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, destination);
+    cups_size_t size{};
+    if (info && cupsGetDestMediaByName(CUPS_HTTP_DEFAULT, destination, info, kA4Media, CUPS_MEDIA_FLAGS_DEFAULT, &size)) {
+        const auto millimetres = [](int hundredths) { return std::max(kLeastMarginMm, hundredths / 100.0); };
+        margins = {millimetres(size.left), millimetres(size.top), millimetres(size.right), millimetres(size.bottom)};
+    }
+    if (info)
+        cupsFreeDestInfo(info);
+    return margins;
+}
 } // namespace
 
 QString QtPrinting::defaultPrinterName()
@@ -70,12 +93,12 @@ QString QtPrinting::printOnDefaultPrinter(const PrintDocument& document)
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    if (!renderPdf(document, writer))
+    if (!renderPdf(document, writer, printerMargins(destination.get())))
         return QStringLiteral("プリンター「%1」に送る印刷データを作れません").arg(name);
 
     // Paper and orientation as the pages were drawn; the rest as the queue is set up.
     cups_option_t* options = nullptr;
-    int optionCount = cupsAddOption("media", "iso_a4_210x297mm", 0, &options);
+    int optionCount = cupsAddOption("media", kA4Media, 0, &options);
     optionCount = cupsAddOption("orientation-requested", "3", optionCount, &options); // portrait
     const QByteArray title = document.title.toUtf8();
     const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, destination->name, title.constData(), optionCount, options);
@@ -103,7 +126,7 @@ QString QtPrinting::writePdf(const PrintDocument& document, const QString& path)
     if (!QDir().mkpath(folder))
         return QStringLiteral("フォルダー「%1」を作れません").arg(folder);
     QPdfWriter writer(path);
-    if (!renderPdf(document, writer))
+    if (!renderPdf(document, writer, leastMargins()))
         return QStringLiteral("ファイル「%1」を書けません").arg(path);
     return {};
 }

@@ -7,6 +7,7 @@
 #include <QPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -27,14 +28,30 @@ QString pdfFileName(const SharedState& state, int student)
     name.replace(u'/', u'_');
     return QString::number(student) + u'_' + name + u".pdf"_s;
 }
+
+// Pages are laid out once on an A4 sheet of 600 dots an inch.
+constexpr double kLayoutDotsPerInch = 600;
+constexpr double kSheetWidth = 210 / 25.4 * kLayoutDotsPerInch;
+constexpr double kSheetHeight = 297 / 25.4 * kLayoutDotsPerInch;
+
+// The page at the device's own resolution, as large as its printable area
+// allows in the sheet's proportions, in the middle of it.
+void paintOnPrintableArea(QPainter& painter, const GraphPage& page, const QString& fontFamily)
+{
+    const QPaintDevice& device = *painter.device();
+    const double dotsPerUnit = device.logicalDpiX() / kLayoutDotsPerInch;
+    const QSizeF sheet(kSheetWidth * dotsPerUnit, kSheetHeight * dotsPerUnit);
+    const double fit = std::min({1.0, device.width() / sheet.width(), device.height() / sheet.height()});
+    painter.save();
+    painter.translate((device.width() - sheet.width() * fit) / 2, (device.height() - sheet.height() * fit) / 2);
+    painter.scale(fit, fit);
+    paintGraphPage(painter, page, dotsPerUnit, fontFamily);
+    painter.restore();
+}
 } // namespace
 
 PrintDocument graphDocument(const GraphRequest& graphs, const QString& fontFamily)
 {
-    // Laid out once on an A4 sheet of 600 dots an inch; a device of
-    // another resolution gets the same page at its own scale.
-    constexpr double kSheetWidth = 210 / 25.4 * 600;
-    constexpr double kSheetHeight = 297 / 25.4 * 600;
     const auto pages = std::make_shared<const std::vector<GraphPage>>(
         graphPages(graphs, paperSurface(kSheetWidth, kSheetHeight)));
     const QString title = u"%1 %2 %3"_s.arg(graphs.listing.state.ProgramTitle,
@@ -42,13 +59,14 @@ PrintDocument graphDocument(const GraphRequest& graphs, const QString& fontFamil
                               .arg(graphs.student);
     return PrintDocument{title, static_cast<int>(pages->size()), [pages, fontFamily](QPainter& painter, int page) {
                              if (page >= 0 && page < static_cast<int>(pages->size()))
-                                 paintGraphPage(painter, (*pages)[static_cast<std::size_t>(page)],
-                                                painter.device()->width() / kSheetWidth, fontFamily);
+                                 paintOnPrintableArea(painter, (*pages)[static_cast<std::size_t>(page)], fontFamily);
                          }};
 }
 
 QString printGraphs(Printing& printing, const GraphPrintJob& job, const std::function<void(int done)>& progress)
 {
+    if (job.graphs.levelLines.empty())
+        return u"印刷するレベルを選んで下さい。"_s; // rather than a blank sheet for every student
     const SharedState& state = job.graphs.listing.state;
     const bool toPdf = printing.defaultPrinterName().isEmpty();
     int done = 0;

@@ -15,7 +15,8 @@ struct GraphPrintJob {
 };
 
 // What to tell the teacher afterwards; empty when the printer took every
-// document. Stops at the first document the printer refuses.
+// document. Prints nothing without a level. Stops at the first document
+// the printer refuses.
 // `progress` hears of each finished student.
 QString printGraphs(Printing& printing, const GraphPrintJob& job, const std::function<void(int done)>& progress);
 

@@ -31,6 +31,14 @@ pdfs=$(wait_for_job_pdfs)
 cupsreject -r "closed for the test" "$DEFAULT_QUEUE"
 run_cases 'RefusingQueue.*'
 [ "$(wait_for_job_pdfs)" = "$pdfs" ] || fail "a refused job made a PDF"
+
+# A printer that cannot print the outer 10 mm of an A4 sheet (28.35 points).
+wide_ppd="$cups_dir/wide-margins.ppd"
+sed 's|^\*ImageableArea A4/A4: .*|*ImageableArea A4/A4: "28.35 28.35 566.93 813.54"|' "$(cups_pdf_ppd)" >"$wide_ppd"
+grep -q '^\*ImageableArea A4/A4: "28.35' "$wide_ppd" || fail "the A4 printable area of the PPD was not changed"
+add_pdf_queue minamo-wide-margins "$wide_ppd"
+DEFAULT_QUEUE=minamo-wide-margins PRINTER_MARGIN_MM=10 run_cases 'DefaultQueue.*'
+[ "$(wait_for_job_pdfs | wc -l)" -eq 2 ] || fail "the second job's PDF did not come"
 stop_private_cups
 
 start_private_cups

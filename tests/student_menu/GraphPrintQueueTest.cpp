@@ -9,6 +9,7 @@
 #include "support/QStringPrinter.h"
 
 #include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -53,14 +54,64 @@ protected:
         return printGraphs(printing, job, {});
     }
 
-    static QString run(const QString& program, const QStringList& arguments)
-    {
-        QProcess process;
-        process.start(program, arguments);
-        process.waitForFinished(30000);
-        return QString::fromUtf8(process.readAllStandardOutput());
-    }
 };
+
+QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Printers cannot print the outer few millimetres of a sheet.
+constexpr double kLeastMarginPoints = 5 / 25.4 * 72;
+const QRectF kInsideTheMargins = QRectF(0, 0, 595.28, 841.89).adjusted(kLeastMarginPoints, kLeastMarginPoints,
+                                                                        -kLeastMarginPoints, -kLeastMarginPoints);
+
+// Everything drawn on each page of the PDF (the frame lines, the dots, the
+// texts) lies inside the margins: pages at 72 dots an inch, one dot a point.
+void expectInkInsideTheMargins(const QString& pdf)
+{
+    QTemporaryDir folder;
+    run(u"pdftoppm"_s, {u"-r"_s, u"72"_s, u"-gray"_s, u"-png"_s, pdf, folder.filePath(u"page"_s)});
+    const QStringList pages = QDir(folder.path()).entryList({u"page*.png"_s}, QDir::Files, QDir::Name);
+    ASSERT_EQ(pages.size(), 2) << pdf.toStdString();
+    for (const QString& page : pages) {
+        const QImage sheet(folder.filePath(page));
+        QRect ink;
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                if (qGray(sheet.pixel(x, y)) < 224)
+                    ink |= QRect(x, y, 1, 1);
+        ASSERT_FALSE(ink.isEmpty()) << page.toStdString();
+        EXPECT_TRUE(kInsideTheMargins.contains(QRectF(ink))) << page.toStdString() << " ink at " << ink.left() << ","
+                                                              << ink.top() << " to " << ink.right() << ","
+                                                              << ink.bottom();
+        // The frame lines run across the page: nearly from margin to margin.
+        EXPECT_LT(ink.left(), kInsideTheMargins.left() + 20);
+        EXPECT_GT(ink.right(), kInsideTheMargins.right() - 20);
+    }
+}
+
+// The first word on the first page is the student's family name, and every
+// word of the document lies inside the margins.
+void expectWordsInsideTheMargins(const QString& pdf, const QString& firstWord)
+{
+    const QString boxes = run(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s});
+    static const QRegularExpression word(
+        uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
+    int words = 0;
+    for (const QRegularExpressionMatch& box : word.globalMatch(boxes)) {
+        const QRectF place(QPointF(box.captured(1).toDouble(), box.captured(2).toDouble()),
+                           QPointF(box.captured(3).toDouble(), box.captured(4).toDouble()));
+        if (words++ == 0)
+            EXPECT_EQ(box.captured(5), firstWord);
+        EXPECT_TRUE(kInsideTheMargins.contains(place))
+            << box.captured(5).toStdString() << " at " << place.left() << "," << place.top();
+    }
+    EXPECT_GT(words, 20);
+}
 
 // The script checks the queue's PDFs: two jobs of two pages each.
 TEST_F(GraphPrintQueue, TwoStudentsOfFourLevelsGoToTheDefaultPrinter)
@@ -85,6 +136,8 @@ TEST_F(GraphPrintQueue, WithoutAPrinterEachStudentIsAPdfFileOfTwoPages)
         SCOPED_TRACE(file.toStdString());
         const QString path = folder + file;
         EXPECT_TRUE(run(u"pdfinfo"_s, {path}).contains(QRegularExpression(u"Pages:\\s+2\\n"_s)));
+        expectInkInsideTheMargins(path);
+        expectWordsInsideTheMargins(path, file.mid(3).section(u'　', 0, 0));
         const QString text = run(u"pdftotext"_s, {path, u"-"_s});
         // pdftotext breaks a name at its full-width space.
         QStringList expectedTexts = file.mid(3).chopped(4).split(u'　');
@@ -92,5 +145,14 @@ TEST_F(GraphPrintQueue, WithoutAPrinterEachStudentIsAPdfFileOfTwoPages)
         for (const QString& expected : expectedTexts)
             EXPECT_TRUE(text.contains(expected)) << expected.toStdString();
     }
+}
+// Run by the script once the queue has written the PDFs of the printed
+// documents, named one a line in QUEUED_PDFS.
+TEST(QueuedGraphs, StayInsideTheMargins)
+{
+    const QStringList pdfs = qEnvironmentVariable("QUEUED_PDFS").split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(pdfs.size(), 2);
+    for (const QString& pdf : pdfs)
+        expectInkInsideTheMargins(pdf);
 }
 } // namespace

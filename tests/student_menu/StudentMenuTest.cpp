@@ -532,6 +532,22 @@ TEST_F(GraphPanel, WithoutAPrinterThePagesGoToPdfFilesInTheDataFolder)
     EXPECT_TRUE(test.dialogs.messages[0].text.contains(folder));
 }
 
+TEST_F(GraphPanel, PrintingWithoutALevelPrintsNothingAndAsksForOne)
+{
+    signInAs(u"★佐藤　恵"_s);
+    seisekitime1& menu = openGraphs();
+    for (const QString& printer : {u"教室プリンター"_s, QString()}) {
+        test.printing.defaultPrinter = printer;
+        test.dialogs.messages.clear();
+        menu.List3->clearSelection();
+        menu.Command24[1]->click();
+        EXPECT_TRUE(test.printing.jobs.isEmpty());
+        EXPECT_TRUE(test.printing.pdfs.isEmpty());
+        ASSERT_EQ(test.dialogs.messages.size(), 1);
+        EXPECT_EQ(test.dialogs.messages[0].text, u"印刷するレベルを選んで下さい。"_s);
+    }
+}
+
 TEST_F(GraphPanel, APrinterThatRefusesTheJobIsNamedAndNothingElseHappens)
 {
     signInAs(u"★田中先生"_s);

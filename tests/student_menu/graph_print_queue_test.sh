@@ -19,6 +19,7 @@ while IFS= read -r pdf; do
   [ "$pages" = 2 ] || fail "$pdf has $pages pages, not 2"
   pdfinfo "$pdf" | grep -q '^Page size:.*(A4)' || fail "$pdf is not A4: $(pdfinfo "$pdf" | grep 'Page size')"
 done <<<"$pdfs"
+QUEUED_PDFS=$pdfs "$test_program" --gtest_filter='QueuedGraphs.StayInsideTheMargins'
 stop_private_cups
 
 start_private_cups

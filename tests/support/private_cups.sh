@@ -87,11 +87,19 @@ cups_pdf_folder() {
   echo "${out//'${USER}'/$user}"
 }
 
-# Adds a cups-pdf queue named $1 and makes it the server's default.
-add_pdf_queue() {
+# The cups-pdf driver's PPD.
+cups_pdf_ppd() {
   local ppd
   ppd=$(find /usr/share/ppd -name CUPS-PDF_opt.ppd -print -quit)
   [ -n "$ppd" ] || fail "no cups-pdf driver (CUPS-PDF_opt.ppd) under /usr/share/ppd"
+  echo "$ppd"
+}
+
+# Adds a cups-pdf queue named $1 and makes it the server's default; $2 is
+# the queue's PPD when it is not the driver's own.
+add_pdf_queue() {
+  local ppd=${2:-}
+  [ -n "$ppd" ] || ppd=$(cups_pdf_ppd)
   # Label=2: the job's number at the end of each PDF's name. (CUPS warns
   # that printer drivers are deprecated, every time.)
   local said
