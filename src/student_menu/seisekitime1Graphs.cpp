@@ -157,13 +157,21 @@ void seisekitime1::Command24_Click(int target)
 void seisekitime1::drawGraphs()
 {
     const ListingInputs inputs = listingInputs();
+    // The please-wait panel's bar follows the records while the graphs are made.
+    ProgressBar2->reset();
+    Picture6->show();
+    Picture6->raise();
     const std::vector<LoadedResult> records = ReadNewestRecords(context_, kGraphRecordCount);
+    ProgressBar2->setRange(0, static_cast<int>((records.size() + 1) * 11 / 10));
+    ProgressBar2->setValue(static_cast<int>(records.size()));
+    Picture6->repaint();
     Picture11->move(kPanelLeftTwips / kTwipsPerPixel, kPanelTopTwips / kTwipsPerPixel);
     const GraphSurface surface = screenSurface(Picture12->width() * kTwipsPerPixel,
                                                Picture12->height() * kTwipsPerPixel, GraphFontSize);
     // Each page clears the surface: only the last one stays on show.
     const GraphRequest request{inputs, records, GraphStudent, PointsOrder, selectedGraphLevels()};
     Picture12->showPage(graphPages(request, surface).back());
+    Picture6->hide();
     Picture11->show();
     Picture11->raise();
     Picture1->setEnabled(true);

@@ -532,6 +532,21 @@ TEST_F(GraphPanel, WithoutAPrinterThePagesGoToPdfFilesInTheDataFolder)
     EXPECT_TRUE(test.dialogs.messages[0].text.contains(folder));
 }
 
+TEST_F(GraphPanel, ThePleaseWaitBarFollowsTheRecordsWhileTheGraphsAreDrawn)
+{
+    seisekitime1& menu = openGraphs();
+    QList<std::pair<int, bool>> shown; // the bar's value, and whether its panel was in sight
+    QObject::connect(menu.ProgressBar2, &QProgressBar::valueChanged,
+                     [&](int value) { shown.append({value, menu.Picture6->isVisible()}); });
+    menu.Command24[0]->click();
+    const int records = static_cast<int>(ReadNewestRecords(test.context, kGraphRecordCount).size());
+    ASSERT_GT(records, 0);
+    EXPECT_TRUE(shown.contains(std::pair{records, true}));
+    EXPECT_EQ(menu.ProgressBar2->maximum(), (records + 1) * 11 / 10);
+    EXPECT_FALSE(menu.Picture6->isVisible());
+    EXPECT_TRUE(menu.Picture11->isVisible());
+}
+
 TEST_F(GraphPanel, PrintingWithoutALevelPrintsNothingAndAsksForOne)
 {
     signInAs(u"★佐藤　恵"_s);
