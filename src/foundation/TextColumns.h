@@ -30,3 +30,15 @@ inline QString withoutHalfWidthSpaces(const QString& text)
         ++start;
     return trailingRemoved.mid(start);
 }
+
+// The columns a text takes in a fixed-pitch row: a half-width character
+// (ASCII or half-width katakana) one, any other character two.
+inline int textColumns(const QString& text)
+{
+    int columns = 0;
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        columns += code < 0x80 || (code >= 0xFF61 && code <= 0xFF9F) ? 1 : 2;
+    }
+    return columns;
+}

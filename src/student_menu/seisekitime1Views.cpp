@@ -2,6 +2,7 @@
 // columns.
 #include "student_menu/seisekitime1.h"
 
+#include "foundation/FixedPitchList.h"
 #include "foundation/ScreenLayout.h"
 #include "results/ResultsFile.h"
 
@@ -137,9 +138,8 @@ void seisekitime1::buildRankings(QProgressBar* alsoCounting)
     for (int level = 1; level <= levelCount(); ++level) {
         Label9[level]->setText(u"今日"_s);
         Label10[level]->setText(u"今まで"_s);
-        List5[level]->clear();
-        List5[level]->addItems(DisplayMode == 1 ? timeRankingLines(inputs, level)
-                                                : pointsRankingLines(inputs, level, PointsOrder));
+        showFixedPitchRows(List5[level], DisplayMode == 1 ? timeRankingLines(inputs, level)
+                                                         : pointsRankingLines(inputs, level, PointsOrder));
         成績リスト色表示単独(level);
         ProgressBar2->setValue(level);
         if (alsoCounting)
@@ -159,7 +159,7 @@ void seisekitime1::bestList()
 void seisekitime1::showLevelLines(const LevelLines& lines)
 {
     for (int level = 1; level <= levelCount() && level < static_cast<int>(lines.size()); ++level)
-        List5[level]->addItems(lines[level]);
+        showFixedPitchRows(List5[level], lines[level]);
 }
 
 void seisekitime1::todayList()

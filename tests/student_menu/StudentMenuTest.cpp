@@ -137,6 +137,32 @@ TEST_F(StudentMenu, OpensOnThePointsRankingWithTheStudentsFigures)
         EXPECT_TRUE(menu.Command4[level]->isEnabled()) << level;
 }
 
+// The lists measure one row for the width of all: their widest, so that
+// every row can be scrolled into sight, whichever row it is.
+TEST_F(StudentMenu, ThePeriodListScrollsAsWideAsItsWidestRow)
+{
+    constexpr int kLongName = 23;
+    test.state.RosterNumbers.push_back(kLongName);
+    test.state.StudentNames[kLongName] = u"長谷川心春"_s.leftJustified(20);
+    test.state.StudentBirthYears[kLongName] = 2026 - 2 - 6;
+    std::vector<ResultRecord> records;
+    for (int day = 0; day < 20; ++day)
+        records.push_back(run(day == 10 ? kLongName : kOlder, 1, day == 10 ? 12345 : 40 + day, day));
+    history(records);
+    seisekitime1& menu = open();
+    menu.Option1[3]->click(); // every run of the period, with its points first and its seconds last
+    QListWidget* list = menu.List5[1];
+    ASSERT_EQ(list->count(), 20);
+    ASSERT_EQ(lines(menu, 1).filter(u"長谷川心春"_s).size(), 1) << lines(menu, 1).join(u"\n"_s).toStdString();
+    list->resize(120, list->height()); // narrower than every row
+    QCoreApplication::processEvents(); // the view lays its rows out
+    const int widest = list->sizeHintForColumn(0); // every row measured
+    ASSERT_GT(widest, list->viewport()->width());
+    const int scrolls = list->horizontalScrollBar()->maximum() + list->viewport()->width();
+    EXPECT_GE(scrolls, widest);
+    EXPECT_LE(scrolls, widest + 2);
+}
+
 TEST_F(StudentMenu, TheNameLosesOnlyItsHalfWidthSpaces)
 {
     test.state.CurrentStudentName = u"  　清水　心春　 "_s;
