@@ -45,16 +45,16 @@ FileError writeAll(int fd, qint64 offset, const char* data, qint64 length)
 }
 
 // The school's computers may write the shared files as different users:
-// the new file keeps the permissions of the one it replaces, and its group
-// where the system lets this user give it.
-FileError takeModeAndGroupOf(const QByteArray& path, int fd)
+// the new file keeps the permissions and the group of the one it replaces,
+// as far as the system lets this user give them (a share without
+// permissions takes the file all the same).
+void takeModeAndGroupOf(const QByteArray& path, int fd)
 {
     struct stat replaced {};
     if (::stat(path.constData(), &replaced) != 0)
-        return FileError::none(); // nothing to replace yet
-    if (::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid) != 0 && errno != EPERM)
-        return lastError();
-    return ::fchmod(fd, replaced.st_mode & 07777) == 0 ? FileError::none() : lastError();
+        return; // nothing to replace yet
+    [[maybe_unused]] const int group = ::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid);
+    [[maybe_unused]] const int mode = ::fchmod(fd, replaced.st_mode & 07777);
 }
 
 // Writes the temporary file, flushes it and renames it over `path`; a
@@ -66,9 +66,8 @@ FileError replaceThroughTemporary(const QString& path, const QString& temporaryP
     const int fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0)
         return lastError();
-    FileError error = takeModeAndGroupOf(target, fd);
-    if (!error)
-        error = writeAll(fd, 0, bytes.constData(), bytes.size());
+    takeModeAndGroupOf(target, fd);
+    FileError error = writeAll(fd, 0, bytes.constData(), bytes.size());
     if (!error && ::fsync(fd) != 0)
         error = lastError();
     ::close(fd);
