@@ -3,6 +3,7 @@
 #include "completion/FrmSyuuryou.h"
 #include "drill/MainFrm.h"
 #include "foundation/BASEFRM.h"
+#include "foundation/DisplayScale.h"
 #include "foundation/Firstfrm.h"
 #include "foundation/frmver.h"
 #include "foundation/ProgramContext.h"
@@ -33,7 +34,10 @@ void registerScreens(AppContext& context)
 
 int main(int argc, char* argv[])
 {
+    const bool scaled = ScaleToTheDisplay();
     QApplication application(argc, argv);
+    if (scaled) // taken: the school's menu program, started on leaving, keeps its own size
+        qunsetenv("QT_SCALE_FACTOR");
     application.setFont(QFont(QStringLiteral("IPAPGothic"), 12));
     application.setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));

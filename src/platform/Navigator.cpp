@@ -1,5 +1,8 @@
 #include "platform/Navigator.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include <algorithm>
 #include <stdexcept>
 
@@ -36,14 +39,45 @@ Screen& Navigator::load(const QString& name)
     return *screens_.back().second;
 }
 
-namespace {
-void bringToFront(Screen& screen)
+void Navigator::bringToFront(Screen& screen)
 {
+    placeOnDisplay(screen);
     screen.show();
     screen.raise();
     screen.activateWindow();
 }
-} // namespace
+
+void Navigator::placeOnDisplay(Screen& screen)
+{
+    const QScreen* display = QGuiApplication::primaryScreen();
+    if (!display)
+        return;
+    const QRect area = display->geometry();
+    if (area.width() <= screen.width() && area.height() <= screen.height())
+        return; // the screen is the whole display, as it was made to be
+    QRect placed(QPoint(), screen.size());
+    placed.moveCenter(area.center());
+    screen.move(placed.topLeft());
+    if (!backdrop_) {
+        // Shown once, below every screen: the desktop does not show around
+        // the program, and a click beside it reaches no other program.
+        backdrop_ = std::make_unique<QWidget>(
+            nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus);
+        backdrop_->setAutoFillBackground(true);
+        backdrop_->setGeometry(area);
+        backdrop_->show();
+    }
+    colourBackdrop(screen);
+}
+
+void Navigator::colourBackdrop(const Screen& screen)
+{
+    if (!backdrop_)
+        return;
+    QPalette colours = backdrop_->palette();
+    colours.setColor(QPalette::Window, screen.palette().color(QPalette::Window));
+    backdrop_->setPalette(colours);
+}
 
 bool Navigator::coverInFront() const
 {
@@ -66,8 +100,11 @@ void Navigator::show(const QString& name)
         bringToFront(screen);
     front_ = name;
     screen.activate();
-    if (preparedBehindCover && front_ == name)
-        bringToFront(*loaded(name)); // still the front screen: not closed meanwhile
+    if (front_ != name)
+        return; // closed or replaced meanwhile
+    if (preparedBehindCover)
+        bringToFront(*loaded(name));
+    colourBackdrop(*loaded(name)); // in the colour its activation chose
 }
 
 void Navigator::unload(const QString& name)

@@ -43,6 +43,11 @@ public:
     QString frontScreen() const { return front_; }
 
 private:
+    // Shows and raises the screen; on a display larger than it, in the
+    // middle, over a backdrop that covers the rest of the display.
+    void bringToFront(Screen& screen);
+    void placeOnDisplay(Screen& screen);
+    void colourBackdrop(const Screen& screen);
     Screen* loaded(const QString& name) const;
     bool coverInFront() const;
     void unload(const QString& name);
@@ -51,4 +56,5 @@ private:
     std::vector<std::pair<QString, std::unique_ptr<Screen>>> screens_; // in load order
     QStringList shownOrder_;                                           // back to front
     QString front_;
+    std::unique_ptr<QWidget> backdrop_; // in the front screen's background colour
 };

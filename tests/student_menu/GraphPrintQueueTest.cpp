@@ -105,8 +105,9 @@ void expectWordsInsideTheMargins(const QString& pdf, const QString& firstWord)
     for (const QRegularExpressionMatch& box : word.globalMatch(boxes)) {
         const QRectF place(QPointF(box.captured(1).toDouble(), box.captured(2).toDouble()),
                            QPointF(box.captured(3).toDouble(), box.captured(4).toDouble()));
-        if (words++ == 0)
+        if (words++ == 0) {
             EXPECT_EQ(box.captured(5), firstWord);
+        }
         EXPECT_TRUE(kInsideTheMargins.contains(place))
             << box.captured(5).toStdString() << " at " << place.left() << "," << place.top();
     }

@@ -3,7 +3,9 @@
 # (into a null sink), on a school whose level 1 times out after 15 seconds
 # (MinimumTime 3):
 #   name list: Down selects the first (youngest) child, "1" signs in;
-#   student menu: "1" starts level 1;
+#   student menu: "1" starts level 1 (on a larger display, run with
+#                 DISPLAY_SIZE: a click on its start button, once the menu
+#                 is seen centred at full height over a backdrop of its colour);
 #   drill: the problem read off the screen and answered right; the next one
 #          answered right with Space pressed twice, 40 ms apart: the second
 #          Space is an empty answer to the problem after it, shown with its
@@ -84,7 +86,20 @@ if ! menu=$(wait_for_replacement '^elvanto$' "$names" 200); then
 fi
 wait_until 200 cover_gone || fail "student menu: still covered after 20 s"
 shot 2-menu
-xdotool windowfocus --sync "$menu" key 1
+if scaled; then
+  # The menu fills the display's height in the middle, over a backdrop of
+  # its own colour; its start button for level 1 takes a click where it is drawn.
+  geometry=$(xdotool getwindowgeometry --shell "$menu" | awk -F= '{ v[$1] = $2 } END { printf "%dx%d+%d+%d", v["WIDTH"], v["HEIGHT"], v["X"], v["Y"] }')
+  [ "$geometry" = "$program_area" ] || fail "student menu: at $geometry, expected $program_area"
+  import -window root "$work/display.png"
+  left=${program_area#*+} left=${left%+*}
+  beside=$(convert "$work/display.png" -format "%[pixel:p{$((left / 2)),$((display_height / 2))}]" info:)
+  inside=$(convert "$work/display.png" -format "%[pixel:p{$((left + 2)),$((display_height / 2))}]" info:)
+  [ "$beside" = "$inside" ] || fail "student menu: the display beside it is $beside, its own background $inside"
+  xdotool mousemove $(on_display 133 228) click 1
+else
+  xdotool windowfocus --sync "$menu" key 1
+fi
 
 drill=$(wait_for_window '^楠野塾$') || fail "student menu: \"1\" did not start a run of level 1"
 drill_seen=$(millis) run_from=$(seconds_now)

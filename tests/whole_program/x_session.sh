@@ -19,7 +19,25 @@ fail() {
   exit 1
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+# The display is 1024 x 768, the size the screens were made for, unless
+# DISPLAY_SIZE (WIDTHxHEIGHT) says otherwise. On a larger one the program is
+# scaled by the largest factor that fits and centred: "$program_area" is
+# where it stands (WxH+X+Y), "$scale" the factor.
+display_size=${DISPLAY_SIZE:-1024x768}
+display_width=${display_size%x*} display_height=${display_size#*x}
+scale=$(awk -v w="$display_width" -v h="$display_height" \
+  'BEGIN { f = w / 1024; if (h / 768 < f) f = h / 768; if (f < 1) f = 1; print f }')
+program_area=$(awk -v w="$display_width" -v h="$display_height" -v f="$scale" 'BEGIN {
+  pw = int(1024 * f + 0.5); ph = int(768 * f + 0.5)
+  printf "%dx%d+%d+%d", pw, ph, int((w - pw) / 2), int((h - ph) / 2) }')
+scaled() { [ "$display_size" != 1024x768 ]; }
+# A point of the 1024 x 768 design on the display: "x y".
+on_display() {
+  awk -v x="$1" -v y="$2" -v f="$scale" -v area="$program_area" 'BEGIN {
+    split(area, p, /[x+]/); printf "%d %d", p[3] + x * f + 0.5, p[4] + y * f + 0.5 }'
+}
+
+Xvfb -displayfd 3 -screen 0 "${display_size}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
@@ -66,8 +84,15 @@ wait_until_gone() { # $1: pattern, $2: tenths of a second
 }
 
 # ------------------------------------------------ what the screen shows
-# Each screen fills the 1024 x 768 screen from its top left corner.
-capture() { import -window root "$work/screen.png" 2>/dev/null; }
+# Each screen fills the 1024 x 768 screen from its top left corner; on a
+# larger display the program's area is read back at 1024 x 768, pixel for
+# pixel (no new colours), so that every check below reads the design's places.
+capture() {
+  import -window root "$work/screen.png" 2>/dev/null || return 1
+  if scaled; then
+    mogrify -crop "$program_area" +repage -sample '1024x768!' "$work/screen.png"
+  fi
+}
 
 colours_in() { # $1 x $2 y $3 width $4 height of the last capture: the number of colours there
   convert "$work/screen.png" -crop "$3x$4+$1+$2" +repage -format %k info:
