@@ -5,13 +5,13 @@
 #include "foundation/RunStart.h"
 #include "foundation/ScreenLayout.h"
 #include "foundation/ScreenNames.h"
+#include "foundation/ScreenPicture.h"
 #include "results/Evaluation.h"
 #include "sound/SoundCues.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 
 #include <utility>
@@ -25,7 +25,7 @@ constexpr int kTimer1Interval = 500;
 QPixmap completionArtwork()
 {
     constexpr int kHorizon = kScreenHeight * 7 / 10;
-    QPixmap picture(kScreenWidth, kScreenHeight);
+    QPixmap picture = screenPicture(kScreenWidth, kScreenHeight);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, kHorizon);

@@ -4,11 +4,11 @@
 #include "foundation/LevelCatalogue.h"
 #include "foundation/ScreenLayout.h"
 #include "foundation/ScreenNames.h"
+#include "foundation/ScreenPicture.h"
 #include "foundation/Settings.h"
 
 #include <QLabel>
 #include <QPainter>
-#include <QPixmap>
 
 namespace {
 constexpr int kArtworkWidth = 640;
@@ -17,13 +17,13 @@ constexpr int kArtworkHeight = 480;
 // Ripples on a water surface, the picture the program is named after.
 QPixmap startUpArtwork()
 {
-    QPixmap picture(kArtworkWidth, kArtworkHeight);
+    QPixmap picture = screenPicture(kArtworkWidth, kArtworkHeight);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient water(0, 0, 0, kArtworkHeight);
     water.setColorAt(0, QColor(170, 220, 245));
     water.setColorAt(1, QColor(40, 110, 180));
-    painter.fillRect(picture.rect(), water);
+    painter.fillRect(0, 0, kArtworkWidth, kArtworkHeight, water);
     const QPointF centres[] = {{220, 300}, {450, 220}, {380, 380}};
     for (const QPointF& centre : centres)
         for (int ring = 1; ring <= 6; ++ring) {
