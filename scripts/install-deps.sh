@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-apps imagemagick poppler-utils pulseaudio pulseaudio-utils
   cups printer-driver-cups-pdf libcups2-dev
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

@@ -18,6 +18,7 @@ tests_in() { sed -n 's/^100% tests passed, 0 tests failed out of \([0-9]*\)$/\1/
 stage "install" "$root/scripts/install-deps.sh"
 stage "build" "$root/scripts/build.sh"
 stage "tests" run_tests "$root/build"
+stage "package" "$root/tests/packaging/install_test.sh"
 
 stage "sanitizer build" "$root/scripts/build.sh" --sanitize
 export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1"
@@ -26,6 +27,7 @@ stage "sanitizer tests" run_tests "$root/build-sanitize"
 
 stage "fuzzing" "$root/scripts/fuzz.sh" 20
 
-# Reached only when everything passed: each test program twice, each fuzz target once.
+# Reached only when everything passed: each test program twice, the package
+# once, each fuzz target once.
 fuzz_targets=$(sed -n 's/^set(FUZZ_TARGETS \(.*\))$/\1/p' "$root/fuzz/CMakeLists.txt" | wc -w)
-echo "all stages: $(($(tests_in "$root/build") + $(tests_in "$root/build-sanitize") + fuzz_targets)) passed, 0 failed"
+echo "all stages: $(($(tests_in "$root/build") + 1 + $(tests_in "$root/build-sanitize") + fuzz_targets)) passed, 0 failed"
