@@ -5,7 +5,7 @@
 #include "foundation/RunStart.h"
 #include "foundation/ScreenLayout.h"
 #include "foundation/ScreenNames.h"
-#include "foundation/ScreenPicture.h"
+#include "foundation/PictureView.h"
 #include "results/Evaluation.h"
 #include "sound/SoundCues.h"
 
@@ -22,12 +22,9 @@ const QColor kTextColour(20, 45, 95);
 constexpr int kTimer1Interval = 500;
 
 // A calm evening over water after the run: sky, a setting sun, ripples.
-QPixmap completionArtwork()
+void drawCompletionArtwork(QPainter& painter)
 {
     constexpr int kHorizon = kScreenHeight * 7 / 10;
-    QPixmap picture = screenPicture(kScreenWidth, kScreenHeight);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, kHorizon);
     sky.setColorAt(0, QColor(255, 246, 214));
     sky.setColorAt(1, QColor(255, 210, 165));
@@ -51,7 +48,6 @@ QPixmap completionArtwork()
             painter.setPen(QPen(QColor(255, 255, 255, 190 - ring * 32), 3));
             painter.drawEllipse(centre, ring * 40.0, ring * 11.0);
         }
-    return picture;
 }
 
 QLabel* makeLabel(QWidget* parent, const QRect& geometry, int pointSize,
@@ -98,9 +94,8 @@ FrmSyuuryou::FrmSyuuryou(AppContext& context) : context_(context)
     setWindowTitle(QStringLiteral("終了"));
     setFixedSize(kScreenWidth, kScreenHeight);
 
-    Image1 = new QLabel(this);
+    Image1 = new PictureView(drawCompletionArtwork, this);
     Image1->setGeometry(twipsRect(0, 0, 15360, 11520));
-    Image1->setPixmap(completionArtwork());
 
     Label15 = makeLabel(this, QRect(40, 20, 560, 50), 22, Qt::AlignLeft | Qt::AlignVCenter);
     Label16 = makeLabel(this, QRect(40, 80, 560, 70), 32, Qt::AlignLeft | Qt::AlignVCenter);

@@ -5,6 +5,7 @@
 #include <memory>
 
 class QFrame;
+class PictureView;
 class QLabel;
 class QPushButton;
 
@@ -17,7 +18,7 @@ public:
 
     void activate() override;
 
-    QLabel* Image1;
+    PictureView* Image1;
     QLabel* Label15; // program title
     QLabel* Label16; // level name
     QLabel* Label17; // student name

@@ -4,7 +4,7 @@
 #include "foundation/LevelCatalogue.h"
 #include "foundation/ScreenLayout.h"
 #include "foundation/ScreenNames.h"
-#include "foundation/ScreenPicture.h"
+#include "foundation/PictureView.h"
 #include "foundation/Settings.h"
 
 #include <QLabel>
@@ -15,11 +15,8 @@ constexpr int kArtworkWidth = 640;
 constexpr int kArtworkHeight = 480;
 
 // Ripples on a water surface, the picture the program is named after.
-QPixmap startUpArtwork()
+void drawStartUpArtwork(QPainter& painter)
 {
-    QPixmap picture = screenPicture(kArtworkWidth, kArtworkHeight);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
     QLinearGradient water(0, 0, 0, kArtworkHeight);
     water.setColorAt(0, QColor(170, 220, 245));
     water.setColorAt(1, QColor(40, 110, 180));
@@ -34,7 +31,6 @@ QPixmap startUpArtwork()
     painter.setFont(title);
     painter.setPen(Qt::white);
     painter.drawText(QRect(0, 40, kArtworkWidth, 100), Qt::AlignCenter, kProgramTitle);
-    return picture;
 }
 
 QLabel* textLabel(QWidget* parent, const QString& text, const QRect& geometry, int pointSize)
@@ -55,9 +51,8 @@ Firstfrm::Firstfrm(AppContext& context) : context_(context)
     setFixedSize(kScreenWidth, kScreenHeight);
     setAutoFillBackground(true);
 
-    Image1 = new QLabel(this);
+    Image1 = new PictureView(drawStartUpArtwork, this);
     Image1->setGeometry((kScreenWidth - kArtworkWidth) / 2, 90, kArtworkWidth, kArtworkHeight);
-    Image1->setPixmap(startUpArtwork());
     Label5 = textLabel(this, QString(), QRect(0, 20, kScreenWidth, 50), 24);
     Label1 = textLabel(this, QStringLiteral("Just a moment, please."), QRect(0, 600, kScreenWidth, 60), 24);
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class PictureView;
 class QLabel;
 
 // The start-up screen: picture and date while the settings load.
@@ -16,7 +17,7 @@ public:
     // hands over to the name selection.
     void startUp();
 
-    QLabel* Image1;
+    PictureView* Image1;
     QLabel* Label1;
     QLabel* Label5;
     std::unique_ptr<Timer> Timer1;

@@ -1,4 +1,5 @@
 #include "completion/FrmSyuuryou.h"
+#include "foundation/PictureView.h"
 #include "foundation/LevelCatalogue.h"
 #include "foundation/ScreenNames.h"
 #include "results/Evaluation.h"

@@ -1,5 +1,6 @@
 #include "foundation/BASEFRM.h"
 #include "foundation/Firstfrm.h"
+#include "foundation/PictureView.h"
 #include "foundation/RunStart.h"
 #include "foundation/ScreenNames.h"
 
@@ -33,7 +34,7 @@ TEST_F(StartUp, ShowsDateAndSeasonSeedsRandomThenHandsOverOnFirstTick)
     StartProgram(test.context);
     EXPECT_EQ(firstfrm().Label5->text(), QStringLiteral("令和8年 12月 09日（水）"));
     EXPECT_EQ(firstfrm().Label1->text(), "Just a moment, please.");
-    EXPECT_EQ(firstfrm().Image1->pixmap().size(), QSize(640, 480));
+    EXPECT_EQ(firstfrm().Image1->picture().deviceIndependentSize(), QSizeF(640, 480));
     EXPECT_EQ(test.state.SeasonColour, QColor(192, 255, 192));
     EXPECT_DOUBLE_EQ(test.random.seededWith, 10 * 3600 + 0.01); // after one round of events
     EXPECT_FALSE(test.state.DevelopmentLayout);
