@@ -3,9 +3,9 @@
 #include "completion/CompletionRules.h"
 #include "foundation/Buttons.h"
 #include "foundation/RunStart.h"
+#include "foundation/PictureView.h"
 #include "foundation/ScreenLayout.h"
 #include "foundation/ScreenNames.h"
-#include "foundation/PictureView.h"
 #include "results/Evaluation.h"
 #include "sound/SoundCues.h"
 

@@ -2,9 +2,9 @@
 
 #include "foundation/Calendar.h"
 #include "foundation/LevelCatalogue.h"
+#include "foundation/PictureView.h"
 #include "foundation/ScreenLayout.h"
 #include "foundation/ScreenNames.h"
-#include "foundation/PictureView.h"
 #include "foundation/Settings.h"
 
 #include <QLabel>

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+class QPainter;
+
 class PictureView final : public QWidget {
 public:
     using Draw = std::function<void(QPainter& painter)>;
