@@ -131,6 +131,8 @@ private:
 
     void buildRankings(QProgressBar* alsoCounting);
     void bestList();
+    // The newest `count` records, the please-wait panel's bar following them.
+    std::vector<LoadedResult> readRecordsShowingProgress(qint64 count);
     void todayList();
     void periodList();
     void individualList();

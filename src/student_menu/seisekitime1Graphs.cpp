@@ -161,9 +161,7 @@ void seisekitime1::drawGraphs()
     ProgressBar2->reset();
     Picture6->show();
     Picture6->raise();
-    const std::vector<LoadedResult> records = ReadNewestRecords(context_, kGraphRecordCount);
-    ProgressBar2->setRange(0, static_cast<int>((records.size() + 1) * 11 / 10));
-    ProgressBar2->setValue(static_cast<int>(records.size()));
+    const std::vector<LoadedResult> records = readRecordsShowingProgress(kGraphRecordCount);
     Picture6->repaint();
     Picture11->move(kPanelLeftTwips / kTwipsPerPixel, kPanelTopTwips / kTwipsPerPixel);
     const GraphSurface surface = screenSurface(Picture12->width() * kTwipsPerPixel,

@@ -162,15 +162,20 @@ void seisekitime1::showLevelLines(const LevelLines& lines)
         showFixedPitchRows(List5[level], lines[level]);
 }
 
+std::vector<LoadedResult> seisekitime1::readRecordsShowingProgress(qint64 count)
+{
+    std::vector<LoadedResult> records = ReadNewestRecords(context_, count);
+    ProgressBar2->setRange(0, static_cast<int>((records.size() + 1) * 11 / 10));
+    ProgressBar2->setValue(static_cast<int>(records.size()));
+    return records;
+}
+
 void seisekitime1::todayList()
 {
     Label5->setText(u"本日の成績"_s);
     context_.state.ListKind = 2;
     回数など表示();
-    const std::vector<LoadedResult> records = ReadNewestRecords(context_, kTodayListRecords);
-    ProgressBar2->setRange(0, static_cast<int>((records.size() + 1) * 11 / 10));
-    showLevelLines(todayListLines(listingInputs(), records));
-    ProgressBar2->setValue(static_cast<int>(records.size()));
+    showLevelLines(todayListLines(listingInputs(), readRecordsShowingProgress(kTodayListRecords)));
     成績リスト色表示();
     Picture1->setEnabled(true);
 }
@@ -180,12 +185,10 @@ void seisekitime1::periodList()
     SharedState& state = context_.state;
     state.ListKind = 3;
     回数など表示();
-    const std::vector<LoadedResult> records = ReadNewestRecords(context_, kPeriodListRecords);
-    ProgressBar2->setRange(0, static_cast<int>((records.size() + 1) * 11 / 10));
+    const std::vector<LoadedResult> records = readRecordsShowingProgress(kPeriodListRecords);
     state.PeriodDays = PeriodDays(state.PeriodChoice, context_.clock.today().dayOfWeek());
     Label5->clear();
     showLevelLines(periodListLines(listingInputs(), records, state.PeriodDays, DisplayMode));
-    ProgressBar2->setValue(static_cast<int>(records.size()));
     成績リスト色表示();
     Picture1->setEnabled(true);
     Combo2->show();
